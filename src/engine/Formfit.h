@@ -1,0 +1,96 @@
+// The engine that adds one component to the Window Editor's configuration
+// file DEDUDED.INF, or takes it out again.
+//
+// The text operations (Block*, Component*) take the whole configuration text
+// as bytes and return the new whole text; they touch no file. Install and
+// Deinstall are the file-level runs: check, back up, read, rewrite, status.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "base/FileOps.h"
+#include "base/FileSpec.h"
+#include "base/Pairs.h"
+#include "base/Symbol.h"
+#include "engine/qIniFile.h"
+
+namespace formfit {
+
+// The outcome of a run: a code and the texts the wizard shows.
+struct StatusLabel {
+  Symbol code;
+  std::string caption;
+  std::string description;
+};
+
+// What the engine needs of the program around it: the file system, the
+// language texts and the setup log. The application wires the real ones in;
+// tests record what the engine says.
+class EngineEnvironment {
+ public:
+  virtual ~EngineEnvironment() = default;
+  virtual FileOps& Files() = 0;
+  // The language text `number`, with the empty text as default.
+  virtual std::string Text(unsigned number) = 0;
+  // A date-and-time line in the setup log.
+  virtual void LogTimestamp() = 0;
+  // One line of text in the setup log.
+  virtual void Log(std::string_view text) = 0;
+};
+
+class Formfit {
+ public:
+  explicit Formfit(EngineEnvironment& environment) : environment_(environment) {}
+
+  // The configuration file: a path, completed with the name "DEDUDED" and
+  // the extension ".INF" where it has none.
+  Formfit& Init(std::string_view path);
+  const FileSpec& ConfigurationFile() const { return file_; }
+
+  // Puts the component into the configuration file (removing an earlier copy
+  // first). True when the file was rewritten; the status is set in every case.
+  bool Install(const std::string& componentName, const std::string& componentFile);
+  // Takes the component out of the configuration file.
+  bool Deinstall(const std::string& componentName, const std::string& componentFile);
+
+  const std::optional<StatusLabel>& Status() const { return status_; }
+  bool StatusSet(Symbol code, std::string caption, std::string description);
+  bool StatusClear();
+
+  // Copies `file` to the first free name base.000 ... base.999 and hands that
+  // name back through `backupName`; false when the copy fails or no name is
+  // free.
+  bool CreateBackup(const std::string& file, std::string& backupName);
+
+  // Inserts a block of lines ahead of the first occurrence of `anchor`;
+  // the text unchanged when the anchor does not occur.
+  static std::string BlockAdd(std::string text, std::string_view anchor, const Pairs& entries,
+                              std::optional<std::string_view> header = std::nullopt,
+                              std::optional<std::string_view> footer = std::nullopt);
+  // Cuts from the first occurrence of `start` through the first occurrence
+  // of `end` after it.
+  static std::string BlockRemove(std::string text, std::string_view start, std::string_view end);
+  // Appends every "+" value to its key's line between `start` and `end`;
+  // deals with `entries` in place (see the definition).
+  static std::string BlockExtend(std::string text, std::string_view start, std::string_view end,
+                                 Pairs& entries);
+  // Takes every "+" value out of its key's line again.
+  static std::string BlockReduce(std::string text, std::string_view start, std::string_view end,
+                                 Pairs& entries);
+
+  // Merges the component's blocks into the text.
+  static std::string ComponentAdd(std::string text, const std::string& componentName,
+                                  const qIniFile& componentIni);
+  // Takes the component's blocks out of the text.
+  static std::string ComponentRemove(std::string text, const std::string& componentName,
+                                     const qIniFile& componentIni);
+
+ private:
+  EngineEnvironment& environment_;
+  FileSpec file_;
+  std::optional<StatusLabel> status_;
+};
+
+}  // namespace formfit

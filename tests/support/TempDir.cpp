@@ -1,0 +1,50 @@
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+
+namespace formfit::test {
+
+namespace fs = std::filesystem;
+
+TempDir::TempDir() {
+  static std::atomic<unsigned> counter{0};
+  std::random_device random;
+  const fs::path dir = fs::temp_directory_path() /
+                       ("formfit-" + std::to_string(random()) + "-" + std::to_string(counter++));
+  fs::create_directories(dir);
+  path_ = dir.string();
+  path_ += static_cast<char>(fs::path::preferred_separator);
+}
+
+TempDir::~TempDir() {
+  std::error_code ignored;
+  // Backups and test files may be read-only; make them removable first.
+  for (const auto& entry : fs::recursive_directory_iterator(path_, ignored)) {
+    fs::permissions(entry.path(), fs::perms::owner_write, fs::perm_options::add, ignored);
+  }
+  fs::remove_all(path_, ignored);
+}
+
+std::string TempDir::WriteFile(const std::string& name, const std::string& bytes) const {
+  const std::string path = path_ + name;
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  EXPECT_TRUE(out.good()) << "cannot write " << path;
+  return path;
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  EXPECT_TRUE(in.good()) << "cannot read " << path;
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string ExamplesDir() { return std::string(FORMFIT_EXAMPLES_DIR) + "/"; }
+
+}  // namespace formfit::test
