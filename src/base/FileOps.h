@@ -1,5 +1,8 @@
 // The file operations the engine needs, behind one small interface so that
 // tests can make any one of them fail.
+//
+// Paths may separate folders with "\\" or "/" on every platform: the program
+// builds its paths with "\\", and the POSIX build reads it as "/".
 #pragma once
 
 #include <cstddef>
@@ -18,26 +21,33 @@ class OpenFile {
   // The position after seeking to the end, that is the size in bytes.
   virtual std::optional<std::uint64_t> SeekEnd() = 0;
   virtual bool SeekStart() = 0;
-  // Reads up to `count` bytes; returns how many arrived.
+  // Reads until `count` bytes have arrived, the file ends or reading fails;
+  // returns how many arrived.
   virtual std::size_t Read(char* buffer, std::size_t count) = 0;
   // Writes all of `bytes` at the current position.
   virtual bool Write(std::string_view bytes) = 0;
   // Cuts or extends the file to `length` bytes.
   virtual bool SetLength(std::uint64_t length) = 0;
+  // After Close, whatever it answers, the file is no longer open and every
+  // other call fails.
   virtual bool Close() = 0;
 };
 
 class FileOps {
  public:
   virtual ~FileOps() = default;
+  // True when a file (not a folder) exists at `path`.
   virtual bool Exists(const std::string& path) = 0;
-  // Copies byte for byte; fails when `to` exists already.
-  virtual bool CopyNew(const std::string& from, const std::string& to) = 0;
+  // Writes `bytes` to a new file at `path` and flushes it to the disk.
+  // Fails when something exists at `path` already, and then leaves it alone;
+  // a file that cannot be written whole is removed again.
+  virtual bool CreateNew(const std::string& path, std::string_view bytes) = 0;
   // Clears the read-only attribute when it is set; false when the
   // attributes cannot be read or written.
   virtual bool ClearReadOnly(const std::string& path) = 0;
   // Null when the file cannot be opened for reading and writing (missing,
-  // read-only, or held open without sharing by someone else).
+  // read-only, or held open by someone else). On Windows nobody else can
+  // open the file while it is held.
   virtual std::unique_ptr<OpenFile> OpenReadWrite(const std::string& path) = 0;
 };
 

@@ -50,19 +50,25 @@ class Formfit {
   const FileSpec& ConfigurationFile() const { return file_; }
 
   // Puts the component into the configuration file (removing an earlier copy
-  // first). True when the file was rewritten; the status is set in every case.
+  // first). True when the file was rewritten; the status is set in every case,
+  // its code one of SUCCESS, DEDUDED_NOT_FOUND, WED_NOT_FOUND,
+  // DEDUDED_OPEN_ERROR, DEDUDED_MEMORY_LOW, DEDUDED_READ_ERROR,
+  // DEDUDED_BACKUP_ERROR, DEDUDED_WRITE_ERROR. The file is rewritten only
+  // after its backup exists; when rewriting it fails, its original bytes are
+  // put back (the backup stays). A read-only file is made writable and stays so.
   bool Install(const std::string& componentName, const std::string& componentFile);
-  // Takes the component out of the configuration file.
+  // Takes the component out of the configuration file; otherwise as Install.
   bool Deinstall(const std::string& componentName, const std::string& componentFile);
 
   const std::optional<StatusLabel>& Status() const { return status_; }
   bool StatusSet(Symbol code, std::string caption, std::string description);
   bool StatusClear();
 
-  // Copies `file` to the first free name base.000 ... base.999 and hands that
-  // name back through `backupName`; false when the copy fails or no name is
-  // free.
-  bool CreateBackup(const std::string& file, std::string& backupName);
+  // Writes `bytes`, the contents of `file` as read, to the first free name
+  // base.000 ... base.999 (base: `file` up to its last ".") and hands that
+  // name back through `backupName`; false when the write fails or no name is
+  // free. A backup is never overwritten.
+  bool CreateBackup(const std::string& file, std::string_view bytes, std::string& backupName);
 
   // Inserts a block of lines ahead of the first occurrence of `anchor`;
   // the text unchanged when the anchor does not occur.

@@ -20,8 +20,12 @@ TEST(StringRules, FoldsAsciiAndWindows1252Letters) {
     const char c = static_cast<char>(b);
     EXPECT_EQ(UpperChar(UpperChar(c)), UpperChar(c)) << b;
     EXPECT_EQ(LowerChar(LowerChar(c)), LowerChar(c)) << b;
-    if (UpperChar(c) != c) EXPECT_EQ(LowerChar(UpperChar(c)), c) << b;
-    if (LowerChar(c) != c) EXPECT_EQ(UpperChar(LowerChar(c)), c) << b;
+    if (UpperChar(c) != c) {
+      EXPECT_EQ(LowerChar(UpperChar(c)), c) << b;
+    }
+    if (LowerChar(c) != c) {
+      EXPECT_EQ(UpperChar(LowerChar(c)), c) << b;
+    }
   }
   EXPECT_EQ(Upper("floatBar \xE4\xF6\xFC\xDF\xF7\x9A\xFF"), "FLOATBAR \xC4\xD6\xDC\xDF\xF7\x8A\x9F");
   EXPECT_EQ(Lower("FLOATBAR \xC4\xD6\xDC\xD7\x8C"), "floatbar \xE4\xF6\xFC\xD7\x9C");

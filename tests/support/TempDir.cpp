@@ -25,9 +25,13 @@ TempDir::TempDir() {
 TempDir::~TempDir() {
   std::error_code ignored;
   // Backups and test files may be read-only; make them removable first.
-  for (const auto& entry : fs::recursive_directory_iterator(path_, ignored)) {
-    fs::permissions(entry.path(), fs::perms::owner_write, fs::perm_options::add, ignored);
+  // The iterator's error-code forms never throw: no exception may leave a
+  // destructor.
+  for (fs::recursive_directory_iterator it(path_, ignored), end; !ignored && it != end;
+       it.increment(ignored)) {
+    fs::permissions(it->path(), fs::perms::owner_write, fs::perm_options::add, ignored);
   }
+  ignored.clear();
   fs::remove_all(path_, ignored);
 }
 

@@ -1,0 +1,39 @@
+#include "app/Keywords.h"
+
+#include "base/StringRules.h"
+
+namespace formfit {
+
+namespace {
+
+// The rest of the first word that begins with `key` in lower case.
+std::optional<std::string> FirstValue(const std::vector<std::string>& words, std::string_view key) {
+  for (const std::string& word : words) {
+    if (word.size() >= key.size() && Lower(std::string_view(word).substr(0, key.size())) == key) {
+      return word.substr(key.size());
+    }
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+Keywords ReadKeywords(const std::vector<std::string>& words) {
+  Keywords keywords;
+  keywords.cavoFolder = FirstValue(words, "cavopath=").value_or("");
+  keywords.componentName = FirstValue(words, "component=").value_or("");
+  keywords.componentFile = FirstValue(words, "compfile=").value_or("");
+  if (const std::optional<std::string> mode = FirstValue(words, "mode=")) {
+    keywords.mode = Symbol(*mode);
+  }
+  keywords.silent = FirstValue(words, "silent").has_value();
+  return keywords;
+}
+
+Keywords ReadKeywords(std::string_view cavoFolder) {
+  Keywords keywords;
+  keywords.cavoFolder = std::string(cavoFolder);
+  return keywords;
+}
+
+}  // namespace formfit

@@ -1,0 +1,37 @@
+// The command-line keywords: what the words of the command line say about
+// the run.
+//
+// Keys, compared with the word's start in lower case: "cavopath=" (the
+// Visual Objects folder), "component=" (the component's name), "compfile="
+// (the component file), "mode=" (Add or Remove) and "silent" (run without
+// showing anything; any word that begins with it, such as SILENT or
+// silentmode). For each key only the first word that carries it counts;
+// the value is the rest of that word as written. Words that carry no key are
+// ignored.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "base/Symbol.h"
+
+namespace formfit {
+
+struct Keywords {
+  std::string cavoFolder;     // empty when not given (or given empty)
+  std::string componentName;  // empty when not given
+  std::string componentFile;  // empty when not given
+  // The mode word's value as a symbol (so "add" and "ADD" are Add); none when
+  // no word gives a mode. A value other than Add or Remove selects no action.
+  std::optional<Symbol> mode;
+  bool silent = false;
+};
+
+Keywords ReadKeywords(const std::vector<std::string>& words);
+
+// The other form: a single folder, and nothing else.
+Keywords ReadKeywords(std::string_view cavoFolder);
+
+}  // namespace formfit

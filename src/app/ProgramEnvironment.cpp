@@ -1,0 +1,19 @@
+#include "app/ProgramEnvironment.h"
+
+#include "env/LanguageStrings.h"
+#include "env/Protocoll.h"
+
+namespace formfit {
+
+FileOps& ProgramEnvironment::Files() { return SystemFileOps(); }
+
+std::string ProgramEnvironment::Text(unsigned number) {
+  return LoadResString("", number, "Formfit.sys");
+}
+
+// The engine carries on whether or not the log could be written.
+void ProgramEnvironment::LogTimestamp() { Protocoll(); }
+
+void ProgramEnvironment::Log(std::string_view text) { Protocoll(text); }
+
+}  // namespace formfit

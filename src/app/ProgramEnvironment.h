@@ -1,0 +1,21 @@
+// The engine's environment in the running program: the real file system,
+// the language texts of Formfit.sys and the setup log.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "engine/Formfit.h"
+
+namespace formfit {
+
+class ProgramEnvironment : public EngineEnvironment {
+ public:
+  FileOps& Files() override;
+  // LoadResString with the empty default, from Formfit.sys.
+  std::string Text(unsigned number) override;
+  void LogTimestamp() override;
+  void Log(std::string_view text) override;
+};
+
+}  // namespace formfit

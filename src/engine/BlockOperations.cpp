@@ -1,0 +1,177 @@
+#include <algorithm>
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
+#include "engine/ComponentParts.h"
+#include "engine/Formfit.h"
+
+namespace formfit {
+
+namespace {
+
+constexpr std::size_t npos = std::string::npos;
+constexpr std::string_view kCrLf = "\r\n";
+
+std::string BlockLines(const Pairs& entries, std::optional<std::string_view> header,
+                       std::optional<std::string_view> footer) {
+  std::size_t size = 4 + (header ? header->size() + 2 : 0) + (footer ? footer->size() + 2 : 0);
+  for (const Pair& entry : entries) size += entry.key.size() + entry.value.size() + 3;
+  std::string block;
+  block.reserve(size);
+  block += kCrLf;
+  if (header) block.append(*header).append(kCrLf);
+  for (const Pair& entry : entries) {
+    block.append(entry.key).append(1, '=').append(entry.value).append(kCrLf);
+  }
+  if (footer) block.append(*footer).append(kCrLf);
+  block += kCrLf;
+  return block;
+}
+
+// Positions (0-based) of the start text and of the first end text after it.
+struct Range {
+  std::size_t start;
+  std::size_t end;
+};
+
+std::optional<Range> FindRange(std::string_view text, std::string_view start,
+                               std::string_view end) {
+  const std::size_t s = component::Find(text, start);
+  if (s == npos) return std::nullopt;
+  const std::size_t e = component::Find(text, end, s + 1);
+  if (e == npos) return std::nullopt;
+  return Range{s, e};
+}
+
+bool IsNamePart(char c) {
+  const auto b = static_cast<unsigned char>(c);
+  return (b >= '0' && b <= '9') || (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || b == '_' ||
+         b >= 0x80;
+}
+
+// Where BlockExtend put `appended` in a key line's value part. It went to the
+// end of the line, so the last occurrence is taken (the key and older
+// elements stay whole); an occurrence that ends inside a longer name is
+// someone else's element (",Grid" in ",GridEx") and is passed over.
+std::size_t FindAppended(std::string_view value, std::string_view appended) {
+  const bool endsInName = IsNamePart(appended.back());
+  for (std::size_t from = value.size();;) {
+    const std::size_t f = value.rfind(appended, from);
+    if (f == npos) return npos;
+    const std::size_t after = f + appended.size();
+    if (!endsInName || after == value.size() || !IsNamePart(value[after])) return f;
+    if (f == 0) return npos;
+    from = f - 1;
+  }
+}
+
+bool IsExtension(const Pair& entry) { return !entry.value.empty() && entry.value[0] == '+'; }
+
+// The frame BlockExtend and BlockReduce share. `editLine(window, p, eol, entry)`
+// changes the key line that starts behind the CR LF at `p` and ends at `eol`.
+//
+// The edits happen in a copy of the range (plus enough text behind it that
+// every key line which can start inside the range, even after earlier edits
+// moved it, lies whole in the copy), and the text is rebuilt once at the end:
+// each entry costs a search of the range, not a move of the whole text.
+template <typename EditLine>
+std::string EditKeyLines(std::string text, std::string_view start, std::string_view end,
+                         Pairs& entries, EditLine editLine) {
+  const std::optional<Range> range = FindRange(text, start, end);
+  if (!range) return text;
+
+  std::size_t slack = 0;
+  for (const Pair& entry : entries) {
+    if (IsExtension(entry)) slack += entry.key.size() + entry.value.size() + 3;
+  }
+  // The copy ends at a line end (or the end of the text), so a key line that
+  // runs to the end of the copy ends there in the text as well.
+  const std::size_t reach = std::min(text.size(), range->end + slack);
+  std::size_t windowEnd = text.find(kCrLf, reach);
+  if (windowEnd == npos) windowEnd = text.size();
+  std::string window = text.substr(range->start, windowEnd - range->start);
+  const std::size_t last = range->end - range->start;
+
+  std::vector<bool> done(entries.size(), false);
+  for (std::size_t i = entries.size(); i-- > 0;) {
+    Pair& entry = entries[i];
+    if (!IsExtension(entry)) continue;
+    const std::string keyLine = std::string(kCrLf) + entry.key + "=";
+    const std::size_t p = component::Find(window, keyLine, 1);
+    if (p == npos || p > last) {
+      entry.value.erase(0, 1);
+      continue;
+    }
+    std::size_t eol = window.find(kCrLf, p + 3);
+    if (eol == npos) eol = window.size();
+    editLine(window, p, eol, entry);
+    done[i] = true;
+  }
+
+  std::size_t kept = 0;
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    if (done[i]) continue;
+    if (kept != i) entries[kept] = std::move(entries[i]);
+    ++kept;
+  }
+  entries.resize(kept);
+  text.replace(range->start, windowEnd - range->start, window);
+  return text;
+}
+
+}  // namespace
+
+namespace component {
+
+std::string BlockAddFrom(std::string text, std::size_t from, std::string_view anchor,
+                         const Pairs& entries, std::optional<std::string_view> header,
+                         std::optional<std::string_view> footer) {
+  const std::size_t q = Find(text, anchor, from);
+  if (q == npos) return text;
+  // Walk back over the blank lines ahead of the anchor, keeping the line end
+  // of the last non-blank line.
+  std::size_t p = q;
+  while (p >= 4 && text.compare(p - 4, 4, "\r\n\r\n") == 0) p -= 2;
+  text.replace(p, q - p, BlockLines(entries, header, footer));
+  return text;
+}
+
+}  // namespace component
+
+std::string Formfit::BlockAdd(std::string text, std::string_view anchor, const Pairs& entries,
+                              std::optional<std::string_view> header,
+                              std::optional<std::string_view> footer) {
+  return component::BlockAddFrom(std::move(text), 0, anchor, entries, header, footer);
+}
+
+std::string Formfit::BlockRemove(std::string text, std::string_view start, std::string_view end) {
+  const std::optional<Range> range = FindRange(text, start, end);
+  if (range) text.erase(range->start, range->end + end.size() - range->start);
+  return text;
+}
+
+std::string Formfit::BlockExtend(std::string text, std::string_view start, std::string_view end,
+                                 Pairs& entries) {
+  return EditKeyLines(std::move(text), start, end, entries,
+                      [](std::string& window, std::size_t, std::size_t eol, const Pair& entry) {
+                        window.insert(eol, entry.value, 1);
+                      });
+}
+
+std::string Formfit::BlockReduce(std::string text, std::string_view start, std::string_view end,
+                                 Pairs& entries) {
+  return EditKeyLines(
+      std::move(text), start, end, entries,
+      [](std::string& window, std::size_t p, std::size_t eol, const Pair& entry) {
+        const std::string_view appended = std::string_view(entry.value).substr(1);
+        if (appended.empty()) return;
+        const std::size_t valueStart = p + 2 + entry.key.size() + 1;
+        if (eol < valueStart) return;  // a key with a line end in it
+        const std::size_t f =
+            FindAppended(std::string_view(window).substr(valueStart, eol - valueStart), appended);
+        if (f != npos) window.erase(valueStart + f, appended.size());
+      });
+}
+
+}  // namespace formfit

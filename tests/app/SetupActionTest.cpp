@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/ProgramEnvironment.h"
+#include "app/SetupAction.h"
+#include "base/StringRules.h"
+#include "engine/FormfitRunEnvironment.h"
+#include "engine/FormfitRunFiles.h"
+#include "support/TempDir.h"
+#include "support/TextAssert.h"
+
+namespace formfit::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+const Symbol kAdd("Add");
+const Symbol kRemove("Remove");
+
+TEST(ConfigurationPathTest, FolderGetsBinAndTheFileName) {
+  struct Row {
+    const char* folder;
+    const char* path;
+  };
+  const Row rows[] = {
+      {"D:\\VO28", "D:\\VO28\\BIN\\DEDUDED.INF"},     {"D:\\VO28\\", "D:\\VO28\\BIN\\DEDUDED.INF"},
+      {"D:\\VO 2.8", "D:\\VO 2.8\\BIN\\DEDUDED.INF"}, {"D:", "D:\\BIN\\DEDUDED.INF"},
+      {"/opt/vo28", "/opt/vo28\\BIN\\DEDUDED.INF"},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(row.path, ConfigurationPath(row.folder)) << row.folder;
+  }
+}
+
+// The sample installation copied to a fresh folder.
+class SetupActionTest : public ::testing::Test {
+ protected:
+  SetupActionTest() {
+    fs::copy(ExamplesDir() + "VO28", folder, fs::copy_options::recursive);
+    original = ReadFile(Configuration());
+  }
+
+  std::string Configuration() const { return folder + "/BIN/DEDUDED.INF"; }
+  std::string Backup(int number) const {
+    return folder + "/BIN/DEDUDED.00" + std::to_string(number);
+  }
+
+  TempDir dir;
+  std::string folder = dir.Path() + "VO28";
+  std::string component = folder + "/BIN/grid.wed";
+  std::string original;
+};
+
+TEST_F(SetupActionTest, FolderWithAndWithoutTrailingSeparatorRunAlike) {
+  RecordingEnvironment bare;
+  RecordingEnvironment trailed;
+  const std::string missing = dir.Path() + "VO27";
+
+  const SetupResult withoutSeparator = SetupAction(bare, missing, "Grid", component, kAdd);
+  const SetupResult withSeparator = SetupAction(trailed, missing + "\\", "Grid", component, kAdd);
+
+  EXPECT_TRUE(SameText("<time>\nT200\n<time>\nGrid:\t" + component + "\nDEDUDED.INF:\t" + missing +
+                           "\\BIN\\DEDUDED.INF\n",
+                       bare.LogText()));
+  EXPECT_TRUE(SameText(bare.LogText(), trailed.LogText()));
+  ASSERT_TRUE(withoutSeparator.status && withSeparator.status);
+  EXPECT_TRUE(SameText("T202\r\n" + Lower(missing) + "\\bin\\\r\n\r\nT203",
+                       withoutSeparator.status->description));
+  EXPECT_TRUE(SameText(withoutSeparator.status->description, withSeparator.status->description));
+  EXPECT_EQ(2, withoutSeparator.exitStatus);
+  EXPECT_EQ(2, withSeparator.exitStatus);
+}
+
+TEST_F(SetupActionTest, ExitStatusNamesTheOutcome) {
+  struct Row {
+    const char* name;
+    Symbol mode;
+    std::vector<Fault> faults;
+    int exitStatus;
+  };
+  const Row rows[] = {
+      {"added", kAdd, {}, 0},
+      {"removed", kRemove, {}, 0},
+      {"no configuration file", kAdd, {{FileOp::Exists, 1}}, 2},
+      {"no component file", kRemove, {{FileOp::Exists, 2}}, 3},
+      {"cannot open", kAdd, {{FileOp::OpenReadWrite, 1}}, 4},
+      {"cannot read", kAdd, {{FileOp::Read, 1}}, 6},
+      {"cannot back up", kAdd, {{FileOp::CreateNew, 1}}, 7},
+      {"cannot write", kRemove, {{FileOp::Write, 1}}, 8},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    FailingFileOps files(row.faults);
+    RecordingEnvironment environment(files);
+
+    const SetupResult result = SetupAction(environment, folder, "Grid", component, row.mode);
+
+    EXPECT_EQ(row.exitStatus, result.exitStatus);
+    EXPECT_EQ(row.exitStatus == 0, result.ok);
+    EXPECT_TRUE(result.status);
+  }
+
+  FailingFileOps files;
+  files.ReportSize(std::uint64_t{1} << 63);
+  RecordingEnvironment environment(files);
+  EXPECT_EQ(5, SetupAction(environment, folder, "Grid", component, kAdd).exitStatus);
+}
+
+TEST_F(SetupActionTest, AnotherModeDoesNoWork) {
+  RecordingEnvironment environment;
+
+  const SetupResult result = SetupAction(environment, folder, "Grid", component, Symbol(""));
+
+  EXPECT_FALSE(result.ok);
+  EXPECT_FALSE(result.status);
+  EXPECT_EQ(1, result.exitStatus);
+  EXPECT_EQ("", environment.LogText());
+  EXPECT_TRUE(SameText(original, ReadFile(Configuration())));
+  EXPECT_FALSE(fs::exists(Backup(0)));
+}
+
+// Every landmark of the sample that gets a block of grid.wed; each has one
+// blank line ahead of it.
+const char* const kGridLandmarks[] = {
+    "[FORM:DataWindow]", "[CONTROL]",           ";**** Association between",
+    "[AssignMap]",       "[SupplementalFiles]", "[StdProperties]",
+};
+
+std::string WithOneMoreBlankLineAhead(std::string text) {
+  for (const char* landmark : kGridLandmarks) {
+    text.insert(text.find("\r\n" + std::string(landmark)), "\r\n");
+  }
+  return text;
+}
+
+TEST_F(SetupActionTest, AddAddAgainRemoveRemoveAgain) {
+  ProgramEnvironment environment;
+  const std::string added =
+      ReadFile(std::string(FORMFIT_ENGINE_DATA_DIR) + "/DEDUDED-Grid-added.INF");
+
+  const SetupResult first = SetupAction(environment, folder, "Grid", component, kAdd);
+  ASSERT_TRUE(first.ok);
+  EXPECT_EQ(Symbol("SUCCESS"), first.status->code);
+  EXPECT_TRUE(SameText(added, ReadFile(Configuration())));
+  EXPECT_TRUE(SameText(original, ReadFile(Backup(0))));
+
+  ASSERT_TRUE(SetupAction(environment, folder, "Grid", component, kAdd).ok);
+  EXPECT_TRUE(SameText(added, ReadFile(Configuration())));
+  EXPECT_TRUE(SameText(added, ReadFile(Backup(1))));
+
+  ASSERT_TRUE(SetupAction(environment, folder, "Grid", component, kRemove).ok);
+  const std::string removed = WithOneMoreBlankLineAhead(original);
+  EXPECT_TRUE(SameText(removed, ReadFile(Configuration())));
+  EXPECT_TRUE(SameText(added, ReadFile(Backup(2))));
+
+  ASSERT_TRUE(SetupAction(environment, folder, "Grid", component, kRemove).ok);
+  EXPECT_TRUE(SameText(removed, ReadFile(Configuration())));
+  EXPECT_TRUE(SameText(removed, ReadFile(Backup(3))));
+}
+
+}  // namespace
+}  // namespace formfit::test

@@ -1,0 +1,27 @@
+// The log as built by default: switched off, so nothing is written.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <optional>
+
+#include "env/Protocoll.h"
+#include "support/TempDir.h"
+
+namespace formfit {
+namespace {
+
+std::optional<std::string> LogContents() {
+  const char* path = "c:\\FORMFIT.LOG";
+  if (!std::filesystem::exists(path)) return std::nullopt;
+  return test::ReadFile(path);
+}
+
+TEST(ProtocollOff, WritesNothingAndSucceeds) {
+  const std::optional<std::string> before = LogContents();
+  EXPECT_TRUE(Protocoll());
+  EXPECT_TRUE(Protocoll("\tline"));
+  EXPECT_EQ(before, LogContents());
+}
+
+}  // namespace
+}  // namespace formfit
