@@ -88,8 +88,7 @@ Document Parse(std::string_view text) {
 
 std::string Serialize(const Document& document) {
   std::string text(document.utf8Mark ? kUtf8Mark : "");
-  for (size_t i = 0; i < document.sections.size(); ++i) {
-    const Section& section = document.sections[i];
+  for (const Section& section : document.sections) {
     if (!section.name.empty()) text += "[" + section.name + "]\r\n";
     for (const Entry& entry : section.entries) {
       text += entry.name;
@@ -135,7 +134,9 @@ std::string AsDefault(std::string_view value) {
 }
 
 // Comment lines and lines without "=" are not listed as keys.
-bool IsListed(const Entry& entry) { return entry.value && entry.name.substr(0, 1) != ";"; }
+bool IsListed(const Entry& entry) {
+  return entry.value && (entry.name.empty() || entry.name.front() != ';');
+}
 
 struct Loaded {
   bool readable = true;

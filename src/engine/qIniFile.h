@@ -26,33 +26,50 @@ class qIniFile {
   // True when a file exists at the path.
   bool Find() const;
 
-  // The key's whole value (never cut short); `defaultValue` when the section
-  // or key is missing.
+  // The key's whole value (never cut short), from the first section and the
+  // first key of those names (blanks around them do not count). A key line
+  // without "=" reads as missing. When the section or key is missing,
+  // `defaultValue` as the profile functions return it: trailing spaces
+  // dropped (never its first character), then its enclosing quotes.
   std::string Read(std::string_view section, std::string_view key,
                    std::string_view defaultValue) const;
 
-  // Every key of the section with its value, in file order; empty when the
-  // file or section is missing.
+  // Every key of the first section of that name (blanks count here), with
+  // its value as Read gives it, in file order: a repeated key gets the
+  // value of its first line. Comment lines (";") and lines without "=" are
+  // not listed. Empty when the file or section is missing, and, as with the
+  // profile functions, when the first listed key has an empty name.
   Pairs ReadSection(std::string_view section) const;
 
-  // Every section name, in file order.
+  // Every section name, in file order, repeated names each time; sections
+  // without a name are left out.
   std::vector<std::string> ReadSectionList() const;
 
   // True when some section name begins with `section`, case ignored
   // (CONTENTS:GRID2 answers for CONTENTS:GRID).
   bool ExistSection(std::string_view section) const;
 
-  // Writes key=value into the section, creating either as needed.
+  // The writing operations leave the file as the profile functions do: a
+  // change rewrites it whole with CR LF line ends, blank lines dropped and
+  // blanks around names and values removed; no change leaves it untouched.
+  // The new file replaces the old one only once it is fully written. False
+  // when the file cannot be read or replaced.
+
+  // Writes key=value into the section, creating either as needed (a new
+  // file too); the value loses its leading blanks.
   bool Write(std::string_view section, std::string_view key, std::string_view value);
-  // Removes the key from the section.
+  // Removes the first key of that name from the sections of that name;
+  // unlike Write, blanks around the names count. True when there is none.
   bool Delete(std::string_view section, std::string_view key);
-  // Removes the whole section.
+  // Removes the first section of that name (blanks count); the empty name
+  // removes the lines ahead of the first section. True when there is none.
   bool DeleteSection(std::string_view section);
 
   // Writes many keys at once, after deleting the section when `clear`.
   // Always true.
   bool WriteSection(std::string_view section, const Pairs& pairs, bool clear = true);
   // Writes values[i] under keys[i]; with no keys, under "1", "2", ...
+  // Values without a key are left out. Always true.
   bool WriteSection(std::string_view section, std::vector<std::string> keys,
                     const std::vector<std::string>& values, bool clear = true);
 

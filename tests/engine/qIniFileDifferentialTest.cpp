@@ -183,6 +183,9 @@ std::vector<Change> ChangesFor(const std::string& path, size_t index) {
       {" " + AsciiCase(second, true), std::nullopt, std::nullopt},
       {"No Such Section", std::nullopt, std::nullopt},
       {names.back(), "k", "\"q\""},
+      {first, ";k", " x"},
+      {second, "", "empty name"},
+      {second, "", std::nullopt},
       {"", "a", std::nullopt},
   };
   if (index % 3 == 0) changes.push_back({"", std::nullopt, std::nullopt});
