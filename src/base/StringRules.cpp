@@ -9,11 +9,16 @@ char UpperChar(char c) {
   if (b >= 'a' && b <= 'z') return static_cast<char>(b - 32);
   // Windows-1252: š œ ž pair with Š Œ Ž; ÿ with Ÿ; à..þ with À..Þ except ÷.
   switch (b) {
-    case 0x9A: return static_cast<char>(0x8A);
-    case 0x9C: return static_cast<char>(0x8C);
-    case 0x9E: return static_cast<char>(0x8E);
-    case 0xFF: return static_cast<char>(0x9F);
-    default: break;
+    case 0x9A:
+      return static_cast<char>(0x8A);
+    case 0x9C:
+      return static_cast<char>(0x8C);
+    case 0x9E:
+      return static_cast<char>(0x8E);
+    case 0xFF:
+      return static_cast<char>(0x9F);
+    default:
+      break;
   }
   if (b >= 0xE0 && b <= 0xFE && b != 0xF7) return static_cast<char>(b - 32);
   return c;
@@ -23,11 +28,16 @@ char LowerChar(char c) {
   const auto b = static_cast<unsigned char>(c);
   if (b >= 'A' && b <= 'Z') return static_cast<char>(b + 32);
   switch (b) {
-    case 0x8A: return static_cast<char>(0x9A);
-    case 0x8C: return static_cast<char>(0x9C);
-    case 0x8E: return static_cast<char>(0x9E);
-    case 0x9F: return static_cast<char>(0xFF);
-    default: break;
+    case 0x8A:
+      return static_cast<char>(0x9A);
+    case 0x8C:
+      return static_cast<char>(0x9C);
+    case 0x8E:
+      return static_cast<char>(0x9E);
+    case 0x9F:
+      return static_cast<char>(0xFF);
+    default:
+      break;
   }
   if (b >= 0xC0 && b <= 0xDE && b != 0xD7) return static_cast<char>(b + 32);
   return c;

@@ -1,6 +1,6 @@
-#include "base/FileSpec.h"
-
 #include <gtest/gtest.h>
+
+#include "base/FileSpec.h"
 
 namespace formfit {
 namespace {

@@ -1,6 +1,6 @@
-#include "base/StringRules.h"
-
 #include <gtest/gtest.h>
+
+#include "base/StringRules.h"
 
 namespace formfit {
 namespace {
@@ -27,7 +27,8 @@ TEST(StringRules, FoldsAsciiAndWindows1252Letters) {
       EXPECT_EQ(UpperChar(LowerChar(c)), c) << b;
     }
   }
-  EXPECT_EQ(Upper("floatBar \xE4\xF6\xFC\xDF\xF7\x9A\xFF"), "FLOATBAR \xC4\xD6\xDC\xDF\xF7\x8A\x9F");
+  EXPECT_EQ(Upper("floatBar \xE4\xF6\xFC\xDF\xF7\x9A\xFF"),
+            "FLOATBAR \xC4\xD6\xDC\xDF\xF7\x8A\x9F");
   EXPECT_EQ(Lower("FLOATBAR \xC4\xD6\xDC\xD7\x8C"), "floatbar \xE4\xF6\xFC\xD7\x9C");
 }
 

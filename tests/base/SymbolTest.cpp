@@ -1,6 +1,6 @@
-#include "base/Symbol.h"
-
 #include <gtest/gtest.h>
+
+#include "base/Symbol.h"
 
 namespace formfit {
 namespace {

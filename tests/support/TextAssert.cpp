@@ -23,7 +23,8 @@ std::string_view LineAt(std::string_view text, size_t pos) {
   const size_t begin = text.rfind('\n', pos == 0 ? 0 : pos - 1);
   const size_t start = (begin == std::string_view::npos || pos == 0) ? 0 : begin + 1;
   const size_t end = text.find('\n', pos);
-  return text.substr(start, end == std::string_view::npos ? std::string_view::npos : end + 1 - start);
+  return text.substr(start,
+                     end == std::string_view::npos ? std::string_view::npos : end + 1 - start);
 }
 
 }  // namespace
@@ -36,8 +37,9 @@ std::string_view LineAt(std::string_view text, size_t pos) {
   for (size_t i = 0; i < pos; ++i) line += expected[i] == '\n';
   return ::testing::AssertionFailure()
          << "texts differ at byte " << pos << ", line " << line << " (sizes " << expected.size()
-         << " expected, " << actual.size() << " actual)\n  expected: "
-         << Visible(LineAt(expected, pos)) << "\n  actual:   " << Visible(LineAt(actual, pos));
+         << " expected, " << actual.size()
+         << " actual)\n  expected: " << Visible(LineAt(expected, pos))
+         << "\n  actual:   " << Visible(LineAt(actual, pos));
 }
 
 std::string Crlf(std::string_view text) {
