@@ -12,9 +12,11 @@
 #include <string>
 
 #include "engine/Formfit.h"
+#include "support/BlankLines.h"
 
 using formfit::Formfit;
 using formfit::qIniFile;
+using formfit::test::WithoutBlankLines;
 
 namespace {
 
@@ -42,18 +44,6 @@ void WriteComponent(const std::string& bytes) {
   Check(file != nullptr);
   Check(std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size());
   std::fclose(file);
-}
-
-std::string WithoutBlankLines(const std::string& text) {
-  std::string out;
-  size_t at = 0;
-  while (at < text.size()) {
-    size_t eol = text.find("\r\n", at);
-    if (eol == std::string::npos) eol = text.size();
-    if (eol > at) out.append(text, at, eol - at).append("\r\n");
-    at = eol + 2;
-  }
-  return out;
 }
 
 // True when every marker line of the text occurs once.

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/Formfit.h"
+#include "support/BlankLines.h"
 #include "support/TempDir.h"
 #include "support/TextAssert.h"
 
@@ -13,6 +14,7 @@ namespace {
 
 using test::Crlf;
 using test::SameText;
+using test::WithoutBlankLines;
 
 // A small configuration text with every landmark, a form followed by
 // another section, and a look-alike header ([PushButtonEx]) ahead of
@@ -234,20 +236,6 @@ TEST(ComponentSample, EveryComponentInstallsOnceAndRemovesCleanly) {
     }
     EXPECT_TRUE(SameText(expected, removed)) << row.component;
   }
-}
-
-// The text without its empty lines: adding and removing may change only how
-// many blank lines stand between two lines.
-std::string WithoutBlankLines(const std::string& text) {
-  std::string out;
-  size_t at = 0;
-  while (at < text.size()) {
-    size_t eol = text.find("\r\n", at);
-    if (eol == std::string::npos) eol = text.size();
-    if (eol > at) out.append(text, at, eol - at).append("\r\n");
-    at = eol + 2;
-  }
-  return out;
 }
 
 // A configuration text with every landmark and a component for it, both

@@ -16,22 +16,12 @@ namespace {
 namespace fs = std::filesystem;
 
 // Removing the block keeps the blank lines on both sides of it: one more
-// blank line than before.
-const std::string kRemoved = Crlf(
-    "[FORM:Main]\n"
-    "Caption=Main\n"
-    "\n"
-    "[CONTROL]\n"
-    "\n"
-    "\n"
-    "[AssignMap]\n"
-    "Keys=A,B\n"
-    "\n"
-    "[StdProperties]\n"
-    "\n"
-    ";**** Association between controls and properties\n"
-    "\n"
-    "[SupplementalFiles]\n");
+// blank line than before, ahead of [AssignMap].
+const std::string kRemoved = [] {
+  std::string text = kConfig;
+  text.insert(text.find("\r\n[AssignMap]"), "\r\n");
+  return text;
+}();
 
 class FormfitRunTest : public ::testing::Test {
  protected:
