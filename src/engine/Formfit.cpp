@@ -50,7 +50,7 @@ class ConfigurationRun {
   bool MemoryLow();
   bool ReadWhole();
   bool CloseFile();
-  void RestoreOriginal();
+  bool RestoreOriginal();
   std::string T(unsigned number) { return environment_.Text(number); }
 
   Formfit& engine_;
@@ -134,14 +134,13 @@ bool ConfigurationRun::CloseFile() {
   return closed;
 }
 
-void ConfigurationRun::RestoreOriginal() {
+bool ConfigurationRun::RestoreOriginal() {
   // First on the handle still held; a handle that broke down, or one that is
-  // gone because closing it failed, gives way to a fresh open. Whatever stays
-  // broken, the backup holds the original bytes.
-  if (file_ && Overwrite(*file_, original_) && CloseFile()) return;
+  // gone because closing it failed, gives way to a fresh open.
+  if (file_ && Overwrite(*file_, original_) && CloseFile()) return true;
   file_.reset();
   const std::unique_ptr<OpenFile> again = files_.OpenReadWrite(path_);
-  if (again && Overwrite(*again, original_)) again->Close();
+  return again && Overwrite(*again, original_) && again->Close();
 }
 
 bool ConfigurationRun::Change(const std::function<std::string(const std::string&)>& edit,
@@ -155,8 +154,10 @@ bool ConfigurationRun::Change(const std::function<std::string(const std::string&
   }
   const bool written = Overwrite(*file_, text) && CloseFile();
   if (!written) {
-    RestoreOriginal();
-    return Fail("DEDUDED_WRITE_ERROR", T(217) + kCrLf + path_);
+    if (RestoreOriginal()) return Fail("DEDUDED_WRITE_ERROR", T(217) + kCrLf + path_);
+    // The file is neither new nor old: the user must know where the old
+    // contents are.
+    return Fail("DEDUDED_WRITE_ERROR", T(220) + kCrLf + Lower(backupName_));
   }
   environment_.Log(lastLogLine);
   return engine_.StatusSet(Symbol("SUCCESS"), T(texts_.caption),

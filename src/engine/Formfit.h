@@ -55,7 +55,8 @@ class Formfit {
   // DEDUDED_OPEN_ERROR, DEDUDED_MEMORY_LOW, DEDUDED_READ_ERROR,
   // DEDUDED_BACKUP_ERROR, DEDUDED_WRITE_ERROR. The file is rewritten only
   // after its backup exists; when rewriting it fails, its original bytes are
-  // put back (the backup stays). A read-only file is made writable and stays so.
+  // put back (the backup stays), and where even that fails the status names
+  // the backup. A read-only file is made writable and stays so.
   bool Install(const std::string& componentName, const std::string& componentFile);
   // Takes the component out of the configuration file; otherwise as Install.
   bool Deinstall(const std::string& componentName, const std::string& componentFile);

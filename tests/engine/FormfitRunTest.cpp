@@ -208,6 +208,7 @@ TEST_F(FormfitRunTest, WhenNothingCanBeRestoredTheBackupHoldsTheOriginal) {
 
   ASSERT_TRUE(engine.Status());
   EXPECT_EQ(Symbol("DEDUDED_WRITE_ERROR"), engine.Status()->code);
+  EXPECT_TRUE(SameText("T220\r\n" + Lower(Backup(0)), engine.Status()->description));
   EXPECT_TRUE(SameText(kConfig, ReadFile(Backup(0))));
 }
 

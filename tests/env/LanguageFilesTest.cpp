@@ -22,7 +22,7 @@ std::set<unsigned> Numbers(const LanguageTable& table) {
 std::set<unsigned> NumbersInUse() {
   std::set<unsigned> numbers = {100, 101, 500, 501, 502, 503, 550, 560,
                                 561, 570, 580, 581, 582, 590, 600};
-  for (unsigned n = 200; n <= 219; ++n) numbers.insert(n);
+  for (unsigned n = 200; n <= 220; ++n) numbers.insert(n);
   for (unsigned n = 510; n <= 521; ++n) numbers.insert(n);
   return numbers;
 }
