@@ -36,12 +36,12 @@ install_packages() {
     "${missing[@]}" >/dev/null
 }
 
-# configure TREE [cmake options...]: once per tree; later runs reuse it.
+# configure TREE [cmake options...]: configures (quick when the tree exists
+# already) and builds what changed.
 configure() {
   local tree=$1
   shift
-  [ -f "$build/$tree/CMakeCache.txt" ] ||
-    cmake -S "$root" -B "$build/$tree" -G Ninja -Wno-dev "$@" >/dev/null
+  cmake -S "$root" -B "$build/$tree" -G Ninja -Wno-dev "$@" >/dev/null
   cmake --build "$build/$tree" -j2
 }
 
