@@ -4,44 +4,48 @@ namespace formfit {
 
 bool BeginsWith(std::string_view a, std::string_view b) { return a.substr(0, b.size()) == b; }
 
-char UpperChar(char c) {
-  const auto b = static_cast<unsigned char>(c);
-  if (b >= 'a' && b <= 'z') return static_cast<char>(b - 32);
-  // Windows-1252: š œ ž pair with Š Œ Ž; ÿ with Ÿ; à..þ with À..Þ except ÷.
+namespace {
+
+// The upper case of one Windows-1252 byte: a..z, \xE0..\xFE except the
+// division sign \xF7, and the pairs \x9A/\x8A, \x9C/\x8C, \x9E/\x8E, \xFF/\x9F.
+unsigned char UpperOf(unsigned char b) {
+  if ((b >= 'a' && b <= 'z') || (b >= 0xE0 && b <= 0xFE && b != 0xF7)) return b - 32;
   switch (b) {
     case 0x9A:
-      return static_cast<char>(0x8A);
     case 0x9C:
-      return static_cast<char>(0x8C);
     case 0x9E:
-      return static_cast<char>(0x8E);
+      return b - 0x10;
     case 0xFF:
-      return static_cast<char>(0x9F);
+      return 0x9F;
     default:
-      break;
+      return b;
   }
-  if (b >= 0xE0 && b <= 0xFE && b != 0xF7) return static_cast<char>(b - 32);
-  return c;
 }
 
-char LowerChar(char c) {
-  const auto b = static_cast<unsigned char>(c);
-  if (b >= 'A' && b <= 'Z') return static_cast<char>(b + 32);
-  switch (b) {
-    case 0x8A:
-      return static_cast<char>(0x9A);
-    case 0x8C:
-      return static_cast<char>(0x9C);
-    case 0x8E:
-      return static_cast<char>(0x9E);
-    case 0x9F:
-      return static_cast<char>(0xFF);
-    default:
-      break;
-  }
-  if (b >= 0xC0 && b <= 0xDE && b != 0xD7) return static_cast<char>(b + 32);
-  return c;
+// Both directions from the one rule above, so they cannot disagree.
+struct CaseTables {
+  unsigned char upper[256];
+  unsigned char lower[256];
+};
+
+const CaseTables& Tables() {
+  static const CaseTables tables = [] {
+    CaseTables t{};
+    for (int b = 0; b < 256; ++b) t.lower[b] = static_cast<unsigned char>(b);
+    for (int b = 0; b < 256; ++b) {
+      t.upper[b] = UpperOf(static_cast<unsigned char>(b));
+      if (t.upper[b] != b) t.lower[t.upper[b]] = static_cast<unsigned char>(b);
+    }
+    return t;
+  }();
+  return tables;
 }
+
+}  // namespace
+
+char UpperChar(char c) { return static_cast<char>(Tables().upper[static_cast<unsigned char>(c)]); }
+
+char LowerChar(char c) { return static_cast<char>(Tables().lower[static_cast<unsigned char>(c)]); }
 
 std::string Upper(std::string_view text) {
   std::string result(text);
