@@ -1,4 +1,4 @@
-// The file operations the engine needs, behind one small interface so that
+// The file operations the program needs, behind one small interface so that
 // tests can make any one of them fail.
 //
 // Paths may separate folders with "\\" or "/" on every platform: the program
@@ -14,7 +14,7 @@
 
 namespace formfit {
 
-// A file opened for reading and writing. Destroying it closes it.
+// An open file. Destroying it closes it.
 class OpenFile {
  public:
   virtual ~OpenFile() = default;
@@ -28,9 +28,19 @@ class OpenFile {
   virtual bool Write(std::string_view bytes) = 0;
   // Cuts or extends the file to `length` bytes.
   virtual bool SetLength(std::uint64_t length) = 0;
+  // Puts what was written on the disk.
+  virtual bool Flush() = 0;
   // After Close, whatever it answers, the file is no longer open and every
   // other call fails.
   virtual bool Close() = 0;
+};
+
+// What giving a file a new name did.
+enum class Naming {
+  kNamed,
+  // Something (a file, a folder, a link) has that name already; it is left alone.
+  kTaken,
+  kFailed,
 };
 
 class FileOps {
@@ -38,20 +48,50 @@ class FileOps {
   virtual ~FileOps() = default;
   // True when a file (not a folder) exists at `path`.
   virtual bool Exists(const std::string& path) = 0;
-  // Writes `bytes` to a new file at `path` and flushes it to the disk.
-  // Fails when something exists at `path` already, and then leaves it alone;
-  // a file that cannot be written whole is removed again.
-  virtual bool CreateNew(const std::string& path, std::string_view bytes) = 0;
+  // True when the file at `path` has its read-only attribute set.
+  virtual bool IsReadOnly(const std::string& path) = 0;
   // Clears the read-only attribute when it is set; false when the
   // attributes cannot be read or written.
   virtual bool ClearReadOnly(const std::string& path) = 0;
+  // Sets the read-only attribute; false when it cannot be set.
+  virtual bool SetReadOnly(const std::string& path) = 0;
+  // Null when the file cannot be opened for reading (missing, a folder, or
+  // held open by someone else without sharing). Others may read it meanwhile.
+  virtual std::unique_ptr<OpenFile> OpenRead(const std::string& path) = 0;
   // Null when the file cannot be opened for reading and writing (missing,
   // read-only, or held open by someone else). On Windows nobody else can
   // open the file while it is held.
   virtual std::unique_ptr<OpenFile> OpenReadWrite(const std::string& path) = 0;
+  // A new, empty file under a name of its own in the folder of `beside`,
+  // open for writing, and that name through `name`; null when none can be
+  // made. The name never looks like a numbered backup.
+  virtual std::unique_ptr<OpenFile> CreateTemporary(const std::string& beside,
+                                                    std::string& name) = 0;
+  // Gives the closed file `from` the name `to`, unless something exists
+  // under `to` already.
+  virtual Naming NameNew(const std::string& from, const std::string& to) = 0;
+  // Gives the closed file `from` the name `to`, replacing the file there in
+  // one step.
+  virtual bool Replace(const std::string& from, const std::string& to) = 0;
+  // Removes the file at `path`; false when it cannot.
+  virtual bool Remove(const std::string& path) = 0;
 };
 
 // The real file system.
 FileOps& SystemFileOps();
+
+// A whole file's bytes, read with one buffer of the file's size.
+struct FileContents {
+  enum class State { kRead, kMissing, kUnreadable };
+  State state = State::kMissing;
+  std::string bytes;
+};
+FileContents ReadWholeFile(FileOps& files, const std::string& path);
+
+// Writes `bytes` under a temporary name beside `beside`, flushed and closed;
+// that name, or none when it could not be written whole (then nothing of it
+// is left).
+std::optional<std::string> WriteTemporary(FileOps& files, const std::string& beside,
+                                          std::string_view bytes);
 
 }  // namespace formfit

@@ -1,4 +1,5 @@
 #include <fcntl.h>
+#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -66,6 +67,8 @@ class PosixFile : public OpenFile {
     return ::ftruncate(fd_, static_cast<off_t>(length)) == 0;
   }
 
+  bool Flush() override { return fd_ >= 0 && ::fsync(fd_) == 0; }
+
   bool Close() override {
     if (fd_ < 0) return false;
     const int fd = fd_;
@@ -79,6 +82,23 @@ class PosixFile : public OpenFile {
   int fd_;
 };
 
+std::string FolderOf(const std::string& native) {
+  const std::size_t slash = native.rfind('/');
+  return slash == std::string::npos ? std::string() : native.substr(0, slash + 1);
+}
+
+std::unique_ptr<OpenFile> Open(const std::string& path, int flags) {
+  const int fd = ::open(NativePath(path).c_str(), flags | O_CLOEXEC);
+  if (fd < 0) return nullptr;
+  // A folder opens for reading here, but it is not a file.
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    ::close(fd);
+    return nullptr;
+  }
+  return std::make_unique<PosixFile>(fd);
+}
+
 class PosixFileOps : public FileOps {
  public:
   bool Exists(const std::string& path) override {
@@ -86,15 +106,9 @@ class PosixFileOps : public FileOps {
     return ::stat(NativePath(path).c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
   }
 
-  bool CreateNew(const std::string& path, std::string_view bytes) override {
-    const std::string native = NativePath(path);
-    const int fd = ::open(native.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0) return false;
-    const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
-    if (written && closed) return true;
-    ::unlink(native.c_str());
-    return false;
+  bool IsReadOnly(const std::string& path) override {
+    struct stat info {};
+    return ::stat(NativePath(path).c_str(), &info) == 0 && !(info.st_mode & S_IWUSR);
   }
 
   bool ClearReadOnly(const std::string& path) override {
@@ -105,11 +119,52 @@ class PosixFileOps : public FileOps {
     return ::chmod(native.c_str(), (info.st_mode & 07777) | S_IWUSR) == 0;
   }
 
+  bool SetReadOnly(const std::string& path) override {
+    const std::string native = NativePath(path);
+    struct stat info {};
+    if (::stat(native.c_str(), &info) != 0) return false;
+    return ::chmod(native.c_str(), info.st_mode & 07777 & ~mode_t{S_IWUSR | S_IWGRP | S_IWOTH}) ==
+           0;
+  }
+
+  std::unique_ptr<OpenFile> OpenRead(const std::string& path) override {
+    return Open(path, O_RDONLY);
+  }
+
   std::unique_ptr<OpenFile> OpenReadWrite(const std::string& path) override {
-    const int fd = ::open(NativePath(path).c_str(), O_RDWR | O_CLOEXEC);
+    return Open(path, O_RDWR);
+  }
+
+  std::unique_ptr<OpenFile> CreateTemporary(const std::string& beside, std::string& name) override {
+    std::string pattern = FolderOf(NativePath(beside)) + "~formfit-XXXXXX";
+    const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (fd < 0) return nullptr;
+    name = pattern;
     return std::make_unique<PosixFile>(fd);
   }
+
+  Naming NameNew(const std::string& from, const std::string& to) override {
+    const std::string source = NativePath(from);
+    const std::string target = NativePath(to);
+    // RENAME_NOREPLACE counts any entry as taken, a dangling link too.
+    if (::renameat2(AT_FDCWD, source.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) {
+      return Naming::kNamed;
+    }
+    if (errno == EEXIST) return Naming::kTaken;
+    if (errno != EINVAL && errno != ENOSYS) return Naming::kFailed;
+    // File systems without that flag: a hard link refuses an existing name as well.
+    if (::link(source.c_str(), target.c_str()) != 0) {
+      return errno == EEXIST ? Naming::kTaken : Naming::kFailed;
+    }
+    ::unlink(source.c_str());
+    return Naming::kNamed;
+  }
+
+  bool Replace(const std::string& from, const std::string& to) override {
+    return ::rename(NativePath(from).c_str(), NativePath(to).c_str()) == 0;
+  }
+
+  bool Remove(const std::string& path) override { return ::unlink(NativePath(path).c_str()) == 0; }
 };
 
 }  // namespace

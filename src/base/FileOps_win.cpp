@@ -72,6 +72,10 @@ class WinFile : public OpenFile {
            SetEndOfFile(handle_);
   }
 
+  bool Flush() override {
+    return handle_ != INVALID_HANDLE_VALUE && FlushFileBuffers(handle_) != 0;
+  }
+
   bool Close() override {
     if (handle_ == INVALID_HANDLE_VALUE) return false;
     const HANDLE handle = handle_;
@@ -83,6 +87,18 @@ class WinFile : public OpenFile {
   HANDLE handle_;
 };
 
+std::unique_ptr<OpenFile> Open(const std::string& path, DWORD access, DWORD sharing) {
+  const HANDLE handle = CreateFileA(path.c_str(), access, sharing, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return nullptr;
+  return std::make_unique<WinFile>(handle);
+}
+
+std::string FolderOf(const std::string& path) {
+  const std::size_t separator = path.find_last_of("\\/");
+  return separator == std::string::npos ? std::string(".") : path.substr(0, separator + 1);
+}
+
 class WinFileOps : public FileOps {
  public:
   bool Exists(const std::string& path) override {
@@ -90,15 +106,9 @@ class WinFileOps : public FileOps {
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
   }
 
-  bool CreateNew(const std::string& path, std::string_view bytes) override {
-    const HANDLE handle = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) return false;
-    const bool written = WriteAll(handle, bytes) && FlushFileBuffers(handle);
-    const bool closed = CloseHandle(handle) != 0;
-    if (written && closed) return true;
-    DeleteFileA(path.c_str());
-    return false;
+  bool IsReadOnly(const std::string& path) override {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
   }
 
   bool ClearReadOnly(const std::string& path) override {
@@ -111,13 +121,50 @@ class WinFileOps : public FileOps {
     return SetFileAttributesA(path.c_str(), writable) != 0;
   }
 
+  bool SetReadOnly(const std::string& path) override {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return false;
+    const DWORD readOnly = (attributes & ~DWORD{FILE_ATTRIBUTE_NORMAL}) | FILE_ATTRIBUTE_READONLY;
+    return SetFileAttributesA(path.c_str(), readOnly) != 0;
+  }
+
+  std::unique_ptr<OpenFile> OpenRead(const std::string& path) override {
+    return Open(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE);
+  }
+
   std::unique_ptr<OpenFile> OpenReadWrite(const std::string& path) override {
     // No sharing: nobody reads a half-written file or writes under us.
-    const HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) return nullptr;
-    return std::make_unique<WinFile>(handle);
+    return Open(path, GENERIC_READ | GENERIC_WRITE, 0);
   }
+
+  std::unique_ptr<OpenFile> CreateTemporary(const std::string& beside, std::string& name) override {
+    char created[MAX_PATH];
+    if (!GetTempFileNameA(FolderOf(beside).c_str(), "~ff", 0, created)) return nullptr;
+    std::unique_ptr<OpenFile> file = Open(created, GENERIC_WRITE, 0);
+    if (!file) {
+      DeleteFileA(created);
+      return nullptr;
+    }
+    name = created;
+    return file;
+  }
+
+  Naming NameNew(const std::string& from, const std::string& to) override {
+    // Any entry counts as taken, a folder or a link too; MoveFileEx alone
+    // would not say so for every kind.
+    if (GetFileAttributesA(to.c_str()) != INVALID_FILE_ATTRIBUTES) return Naming::kTaken;
+    if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH)) return Naming::kNamed;
+    const DWORD error = GetLastError();
+    return error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS ? Naming::kTaken
+                                                                       : Naming::kFailed;
+  }
+
+  bool Replace(const std::string& from, const std::string& to) override {
+    return MoveFileExA(from.c_str(), to.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+  }
+
+  bool Remove(const std::string& path) override { return DeleteFileA(path.c_str()) != 0; }
 };
 
 }  // namespace

@@ -69,17 +69,18 @@ std::size_t FindAppended(std::string_view value, std::string_view appended) {
 bool IsExtension(const Pair& entry) { return !entry.value.empty() && entry.value[0] == '+'; }
 
 // The frame BlockExtend and BlockReduce share. `editLine(window, p, eol, entry)`
-// changes the key line that starts behind the CR LF at `p` and ends at `eol`.
+// changes the key line that starts behind the CR LF at `p` and ends at `eol`
+// and says whether it changed it. True when some line changed.
 //
 // The edits happen in a copy of the range (plus enough text behind it that
 // every key line which can start inside the range, even after earlier edits
 // moved it, lies whole in the copy), and the text is rebuilt once at the end:
 // each entry costs a search of the range, not a move of the whole text.
 template <typename EditLine>
-std::string EditKeyLines(std::string text, std::string_view start, std::string_view end,
-                         Pairs& entries, EditLine editLine) {
+bool EditKeyLines(std::string& text, std::string_view start, std::string_view end, Pairs& entries,
+                  EditLine editLine) {
   const std::optional<Range> range = FindRange(text, start, end);
-  if (!range) return text;
+  if (!range) return false;
 
   std::size_t slack = 0;
   for (const Pair& entry : entries) {
@@ -90,9 +91,12 @@ std::string EditKeyLines(std::string text, std::string_view start, std::string_v
   const std::size_t reach = std::min(text.size(), range->end + slack);
   std::size_t windowEnd = text.find(kCrLf, reach);
   if (windowEnd == npos) windowEnd = text.size();
-  std::string window = text.substr(range->start, windowEnd - range->start);
+  std::string window;
+  window.reserve(windowEnd - range->start + slack);
+  window.append(text, range->start, windowEnd - range->start);
   const std::size_t last = range->end - range->start;
 
+  bool changed = false;
   std::vector<bool> done(entries.size(), false);
   for (std::size_t i = entries.size(); i-- > 0;) {
     Pair& entry = entries[i];
@@ -105,7 +109,7 @@ std::string EditKeyLines(std::string text, std::string_view start, std::string_v
     }
     std::size_t eol = window.find(kCrLf, p + 3);
     if (eol == npos) eol = window.size();
-    editLine(window, p, eol, entry);
+    changed = editLine(window, p, eol, entry) || changed;
     done[i] = true;
   }
 
@@ -116,25 +120,46 @@ std::string EditKeyLines(std::string text, std::string_view start, std::string_v
     ++kept;
   }
   entries.resize(kept);
-  text.replace(range->start, windowEnd - range->start, window);
-  return text;
+  if (changed) text.replace(range->start, windowEnd - range->start, window);
+  return changed;
+}
+
+bool AppendToLine(std::string& window, std::size_t, std::size_t eol, const Pair& entry) {
+  window.insert(eol, entry.value, 1);
+  return entry.value.size() > 1;
+}
+
+bool TakeFromLine(std::string& window, std::size_t p, std::size_t eol, const Pair& entry) {
+  const std::string_view appended = std::string_view(entry.value).substr(1);
+  if (appended.empty()) return false;
+  const std::size_t valueStart = p + 2 + entry.key.size() + 1;
+  if (eol < valueStart) return false;  // a key with a line end in it
+  const std::size_t f =
+      FindAppended(std::string_view(window).substr(valueStart, eol - valueStart), appended);
+  if (f == npos) return false;
+  window.erase(valueStart + f, appended.size());
+  return true;
 }
 
 }  // namespace
 
 namespace component {
 
-std::string BlockAddFrom(std::string text, std::size_t from, std::string_view anchor,
-                         const Pairs& entries, std::optional<std::string_view> header,
-                         std::optional<std::string_view> footer) {
+bool AddBlock(std::string& text, std::size_t from, std::string_view anchor, const Pairs& entries,
+              std::optional<std::string_view> header, std::optional<std::string_view> footer) {
   const std::size_t q = Find(text, anchor, from);
-  if (q == npos) return text;
+  if (q == npos) return false;
   // Walk back over the blank lines ahead of the anchor, keeping the line end
   // of the last non-blank line.
   std::size_t p = q;
   while (p >= 4 && text.compare(p - 4, 4, "\r\n\r\n") == 0) p -= 2;
   text.replace(p, q - p, BlockLines(entries, header, footer));
-  return text;
+  return true;
+}
+
+bool ExtendKeyLines(std::string& text, std::string_view start, std::string_view end,
+                    Pairs& entries) {
+  return EditKeyLines(text, start, end, entries, AppendToLine);
 }
 
 }  // namespace component
@@ -142,7 +167,8 @@ std::string BlockAddFrom(std::string text, std::size_t from, std::string_view an
 std::string Formfit::BlockAdd(std::string text, std::string_view anchor, const Pairs& entries,
                               std::optional<std::string_view> header,
                               std::optional<std::string_view> footer) {
-  return component::BlockAddFrom(std::move(text), 0, anchor, entries, header, footer);
+  component::AddBlock(text, 0, anchor, entries, header, footer);
+  return text;
 }
 
 std::string Formfit::BlockRemove(std::string text, std::string_view start, std::string_view end) {
@@ -153,25 +179,14 @@ std::string Formfit::BlockRemove(std::string text, std::string_view start, std::
 
 std::string Formfit::BlockExtend(std::string text, std::string_view start, std::string_view end,
                                  Pairs& entries) {
-  return EditKeyLines(std::move(text), start, end, entries,
-                      [](std::string& window, std::size_t, std::size_t eol, const Pair& entry) {
-                        window.insert(eol, entry.value, 1);
-                      });
+  component::ExtendKeyLines(text, start, end, entries);
+  return text;
 }
 
 std::string Formfit::BlockReduce(std::string text, std::string_view start, std::string_view end,
                                  Pairs& entries) {
-  return EditKeyLines(
-      std::move(text), start, end, entries,
-      [](std::string& window, std::size_t p, std::size_t eol, const Pair& entry) {
-        const std::string_view appended = std::string_view(entry.value).substr(1);
-        if (appended.empty()) return;
-        const std::size_t valueStart = p + 2 + entry.key.size() + 1;
-        if (eol < valueStart) return;  // a key with a line end in it
-        const std::size_t f =
-            FindAppended(std::string_view(window).substr(valueStart, eol - valueStart), appended);
-        if (f != npos) window.erase(valueStart + f, appended.size());
-      });
+  EditKeyLines(text, start, end, entries, TakeFromLine);
+  return text;
 }
 
 }  // namespace formfit

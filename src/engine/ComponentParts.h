@@ -1,6 +1,8 @@
-// What adding and removing a component share: the contents list, the marker
-// lines that bracket every block the engine writes, and the three parts of
-// the configuration text whose key lines a component extends.
+// What adding and removing a component share: the marker lines that bracket
+// every block the engine writes, the three parts of the configuration text
+// whose key lines a component extends, and the block operations in the form
+// the component operations use them: in place, saying whether they changed
+// the text.
 #pragma once
 
 #include <algorithm>
@@ -13,7 +15,6 @@
 
 #include "base/Pairs.h"
 #include "base/StringRules.h"
-#include "engine/qIniFile.h"
 
 namespace formfit::component {
 
@@ -33,13 +34,6 @@ inline constexpr std::array<PartSection, 3> kPartSections{{
     {"StdProperties II", "\r\n;**** Association between", "\r\n[SupplementalFiles]",
      ":Association"},
 }};
-
-// The component's contents list: its own "CONTENTS:<name>" section when some
-// section name begins with that, else the file's "CONTENTS" section.
-inline Pairs ContentsList(const qIniFile& componentIni, const std::string& componentName) {
-  const std::string own = "CONTENTS:" + componentName;
-  return componentIni.ReadSection(componentIni.ExistSection(own) ? own : "CONTENTS");
-}
 
 // True for a section name that names a form ("FORM:" in any case).
 inline bool IsFormSection(std::string_view section) {
@@ -64,9 +58,13 @@ inline std::size_t Find(std::string_view text, std::string_view pattern, std::si
 }
 
 // BlockAdd with the anchor searched from position `from` (0-based) on, so a
-// look-alike earlier in the text cannot catch the block.
-std::string BlockAddFrom(std::string text, std::size_t from, std::string_view anchor,
-                         const Pairs& entries, std::optional<std::string_view> header,
-                         std::optional<std::string_view> footer);
+// look-alike earlier in the text cannot catch the block. False when the
+// anchor does not occur there; the text is then unchanged.
+bool AddBlock(std::string& text, std::size_t from, std::string_view anchor, const Pairs& entries,
+              std::optional<std::string_view> header, std::optional<std::string_view> footer);
+
+// BlockExtend; true when it appended a text to some key line.
+bool ExtendKeyLines(std::string& text, std::string_view start, std::string_view end,
+                    Pairs& entries);
 
 }  // namespace formfit::component

@@ -1,4 +1,3 @@
-#include "base/StringRules.h"
 #include "engine/ComponentParts.h"
 #include "engine/Formfit.h"
 
@@ -15,20 +14,19 @@ std::string RemoveMarkedBlock(std::string text, const std::string& tag) {
 
 }  // namespace
 
-std::string Formfit::ComponentRemove(std::string text, const std::string& componentName,
-                                     const qIniFile& componentIni) {
-  for (const Pair& content : component::ContentsList(componentIni, componentName)) {
-    const std::string& section = content.value;
-    const std::string suffix = BeginsWith(section, "+")            ? ":" + componentName
-                               : component::IsFormSection(section) ? ":Form"
-                                                                   : ":Control";
-    text = RemoveMarkedBlock(std::move(text), content.key + suffix);
+std::string Formfit::ComponentRemove(std::string text, const Component& component) {
+  for (const Component::Content& content : component.Contents()) {
+    text = RemoveMarkedBlock(std::move(text), content.tag);
   }
 
-  for (const component::PartSection& part : component::kPartSections) {
-    Pairs entries = componentIni.ReadSection(part.section);
-    if (!entries.empty()) text = BlockReduce(std::move(text), part.start, part.end, entries);
-    text = RemoveMarkedBlock(std::move(text), componentName + std::string(part.tagSuffix));
+  for (std::size_t i = 0; i < component::kPartSections.size(); ++i) {
+    const component::PartSection& part = component::kPartSections[i];
+    const Component::Part& entriesOfPart = component.Parts()[i];
+    if (!entriesOfPart.entries.empty()) {
+      Pairs entries = entriesOfPart.entries;
+      text = BlockReduce(std::move(text), part.start, part.end, entries);
+    }
+    text = RemoveMarkedBlock(std::move(text), entriesOfPart.tag);
   }
   return text;
 }

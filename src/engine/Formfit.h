@@ -14,7 +14,7 @@
 #include "base/FileSpec.h"
 #include "base/Pairs.h"
 #include "base/Symbol.h"
-#include "engine/qIniFile.h"
+#include "engine/Component.h"
 
 namespace formfit {
 
@@ -46,19 +46,26 @@ class Formfit {
 
   // The configuration file: a path, completed with the name "DEDUDED" and
   // the extension ".INF" where it has none.
-  Formfit& Init(std::string_view path);
+  Formfit& Init(const FileSpec& file);
+  Formfit& Init(std::string_view path) { return Init(FileSpec(path)); }
   const FileSpec& ConfigurationFile() const { return file_; }
 
   // Puts the component into the configuration file (removing an earlier copy
   // first). True when the file was rewritten; the status is set in every case,
-  // its code one of SUCCESS, DEDUDED_NOT_FOUND, WED_NOT_FOUND,
-  // DEDUDED_OPEN_ERROR, DEDUDED_MEMORY_LOW, DEDUDED_READ_ERROR,
-  // DEDUDED_BACKUP_ERROR, DEDUDED_WRITE_ERROR. The file is rewritten only
-  // after its backup exists; when rewriting it fails, its original bytes are
-  // put back (the backup stays), and where even that fails the status names
-  // the backup. A read-only file is made writable and stays so.
+  // its code one of those in StatusCodes.h. The component file is read once.
+  // The file is rewritten only after its backup exists; when rewriting it
+  // fails, its original bytes are put back (the backup stays), and where even
+  // that fails the status names the backup. A read-only file is made writable
+  // and stays so.
+  //
+  // When nothing of the component can be placed (no landmark, no line ends
+  // of CR LF, a component file without entries for the name, or one that
+  // cannot be read), the status is COMPONENT_NOT_PLACED and nothing on disk
+  // changes: not the file, not its read-only attribute, and no backup is
+  // made. Placing only some of the component is a success.
   bool Install(const std::string& componentName, const std::string& componentFile);
   // Takes the component out of the configuration file; otherwise as Install.
+  // Taking out a component that is not in the file is a success.
   bool Deinstall(const std::string& componentName, const std::string& componentFile);
 
   const std::optional<StatusLabel>& Status() const { return status_; }
@@ -68,7 +75,10 @@ class Formfit {
   // Writes `bytes`, the contents of `file` as read, to the first free name
   // base.000 ... base.999 (base: `file` up to its last ".") and hands that
   // name back through `backupName`; false when the write fails or no name is
-  // free. A backup is never overwritten.
+  // free. The bytes go to a temporary file first and get the number only
+  // once they are complete and flushed, so a numbered file is always a
+  // whole backup. Any entry under a number's name (a file, a folder, a
+  // link) counts as taken. A backup is never overwritten.
   bool CreateBackup(const std::string& file, std::string_view bytes, std::string& backupName);
 
   // Inserts a block of lines ahead of the first occurrence of `anchor`;
@@ -83,16 +93,25 @@ class Formfit {
   // deals with `entries` in place (see the definition).
   static std::string BlockExtend(std::string text, std::string_view start, std::string_view end,
                                  Pairs& entries);
-  // Takes every "+" value out of its key's line again.
+  // Takes every "+" value out of its key's line again. An occurrence that
+  // ends inside a longer name (",Grid" in ",GridEx") is someone else's
+  // element and is passed over.
   static std::string BlockReduce(std::string text, std::string_view start, std::string_view end,
                                  Pairs& entries);
 
-  // Merges the component's blocks into the text.
-  static std::string ComponentAdd(std::string text, const std::string& componentName,
-                                  const qIniFile& componentIni);
+  // Merges the component's blocks into the text; what cannot be placed is
+  // left out silently.
+  static std::string ComponentAdd(std::string text, const Component& component);
   // Takes the component's blocks out of the text.
-  static std::string ComponentRemove(std::string text, const std::string& componentName,
-                                     const qIniFile& componentIni);
+  static std::string ComponentRemove(std::string text, const Component& component);
+
+  // ComponentRemove, then ComponentAdd, as Install does; `placed` is false
+  // when the add left the text as the remove left it.
+  struct Reinstallation {
+    std::string text;
+    bool placed = false;
+  };
+  static Reinstallation ComponentReinstall(std::string text, const Component& component);
 
  private:
   EngineEnvironment& environment_;

@@ -1,79 +1,66 @@
-// Access to one INI file by name, with the matching rules of the Windows
-// profile functions: section and key names compare without regard to case,
-// blanks around keys and values are dropped, a value's enclosing quotes are
-// removed. The object holds only the path: every call reads (or rewrites)
-// the file as it is now. Our own reader and writer, so the program behaves
-// the same natively and on Windows.
+// Access to one INI file by name, with the rules of IniText. Every call
+// reads (or rewrites) the file as it is now, through the file-operation
+// seam; Contents reads it once for many lookups. Our own reader and
+// writer, so the program behaves the same natively and on Windows.
 #pragma once
 
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "base/FileOps.h"
 #include "base/Pairs.h"
+#include "engine/IniText.h"
 
 namespace formfit {
 
 class qIniFile {
  public:
-  qIniFile() = default;
-  explicit qIniFile(std::string path) { Init(std::move(path)); }
+  explicit qIniFile(FileOps& files = SystemFileOps()) : files_(&files) {}
+  explicit qIniFile(std::string path, FileOps& files = SystemFileOps()) : files_(&files) {
+    Init(std::move(path));
+  }
 
   // Stores the path unchanged; does not check that the file exists.
   qIniFile& Init(std::string path);
   const std::string& FullPath() const { return path_; }
 
-  // True when a file exists at the path.
+  // True when a file exists at the path and can be read.
   bool Find() const;
 
-  // The key's whole value (never cut short), from the first section and the
-  // first key of those names (blanks around them do not count). A key line
-  // without "=" reads as missing. When the section or key is missing,
-  // `defaultValue` as the profile functions return it: trailing spaces
-  // dropped (never its first character), then its enclosing quotes.
+  // The file as it is now; the empty text when it is missing or cannot be
+  // read.
+  IniText Contents() const;
+
+  // The lookups of IniText on the file as it is now.
   std::string Read(std::string_view section, std::string_view key,
                    std::string_view defaultValue) const;
-
-  // Every key of the first section of that name (blanks count here), with
-  // its value as Read gives it, in file order: a repeated key gets the
-  // value of its first line. Comment lines (";") and lines without "=" are
-  // not listed. Empty when the file or section is missing, and, as with the
-  // profile functions, when the first listed key has an empty name.
   Pairs ReadSection(std::string_view section) const;
-
-  // Every section name, in file order, repeated names each time; sections
-  // without a name are left out.
   std::vector<std::string> ReadSectionList() const;
-
-  // True when some section name begins with `section`, case ignored
-  // (CONTENTS:GRID2 answers for CONTENTS:GRID).
   bool ExistSection(std::string_view section) const;
 
-  // The writing operations leave the file as the profile functions do: a
-  // change rewrites it whole with CR LF line ends, blank lines dropped and
-  // blanks around names and values removed; no change leaves it untouched.
-  // The new file replaces the old one only once it is fully written. False
-  // when the file cannot be read or replaced.
-
-  // Writes key=value into the section, creating either as needed (a new
-  // file too); the value loses its leading blanks.
+  // The edits of IniText on the file: a change rewrites it whole, no change
+  // leaves it untouched. The new file is written under a temporary name
+  // beside the old one and replaces it only once it is complete. False when
+  // the file cannot be read, cannot be written (read-only, or held by
+  // someone else) or cannot be replaced; the old file is then as it was.
   bool Write(std::string_view section, std::string_view key, std::string_view value);
-  // Removes the first key of that name from the sections of that name;
-  // unlike Write, blanks around the names count. True when there is none.
   bool Delete(std::string_view section, std::string_view key);
-  // Removes the first section of that name (blanks count); the empty name
-  // removes the lines ahead of the first section. True when there is none.
   bool DeleteSection(std::string_view section);
 
-  // Writes many keys at once, after deleting the section when `clear`.
-  // Always true.
+  // Writes many keys at once, after deleting the section when `clear`, in
+  // one rewrite of the file. False as above.
   bool WriteSection(std::string_view section, const Pairs& pairs, bool clear = true);
   // Writes values[i] under keys[i]; with no keys, under "1", "2", ...
-  // Values without a key are left out. Always true.
+  // Values without a key are left out. False as above.
   bool WriteSection(std::string_view section, std::vector<std::string> keys,
                     const std::vector<std::string>& values, bool clear = true);
 
  private:
+  template <typename EditText>
+  bool Edit(EditText edit);
+
+  FileOps* files_;
   std::string path_;
 };
 

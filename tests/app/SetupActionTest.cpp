@@ -1,12 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 
 #include "app/ProgramEnvironment.h"
 #include "app/SetupAction.h"
 #include "base/StringRules.h"
-#include "engine/FormfitRunEnvironment.h"
-#include "engine/FormfitRunFiles.h"
+#include "support/FailingFileOps.h"
+#include "support/RecordingEnvironment.h"
 #include "support/TempDir.h"
 #include "support/TextAssert.h"
 
@@ -29,7 +30,7 @@ TEST(ConfigurationPathTest, FolderGetsBinAndTheFileName) {
       {"/opt/vo28", "/opt/vo28\\BIN\\DEDUDED.INF"},
   };
   for (const Row& row : rows) {
-    EXPECT_EQ(row.path, ConfigurationPath(row.folder)) << row.folder;
+    EXPECT_EQ(row.path, ConfigurationPath(row.folder).FullPath()) << row.folder;
   }
 }
 
@@ -72,39 +73,57 @@ TEST_F(SetupActionTest, FolderWithAndWithoutTrailingSeparatorRunAlike) {
   EXPECT_EQ(2, withSeparator.exitStatus);
 }
 
+// Installers read the outcome from the exit status: every code has its own,
+// and these numbers are a promise.
 TEST_F(SetupActionTest, ExitStatusNamesTheOutcome) {
   struct Row {
     const char* name;
     Symbol mode;
     std::vector<Fault> faults;
+    const char* code;
     int exitStatus;
   };
+  // The component file is read before the configuration file, and the
+  // backup is written before the configuration file.
   const Row rows[] = {
-      {"added", kAdd, {}, 0},
-      {"removed", kRemove, {}, 0},
-      {"no configuration file", kAdd, {{FileOp::Exists, 1}}, 2},
-      {"no component file", kRemove, {{FileOp::Exists, 2}}, 3},
-      {"cannot open", kAdd, {{FileOp::OpenReadWrite, 1}}, 4},
-      {"cannot read", kAdd, {{FileOp::Read, 1}}, 6},
-      {"cannot back up", kAdd, {{FileOp::CreateNew, 1}}, 7},
-      {"cannot write", kRemove, {{FileOp::Write, 1}}, 8},
+      {"added", kAdd, {}, "SUCCESS", 0},
+      {"removed", kRemove, {}, "SUCCESS", 0},
+      {"no configuration file", kAdd, {{FileOp::Exists, 1}}, "DEDUDED_NOT_FOUND", 2},
+      {"no component file", kRemove, {{FileOp::Exists, 2}}, "WED_NOT_FOUND", 3},
+      {"cannot open", kAdd, {{FileOp::OpenReadWrite, 1}}, "DEDUDED_OPEN_ERROR", 4},
+      {"cannot read", kAdd, {{FileOp::Read, 2}}, "DEDUDED_READ_ERROR", 6},
+      {"cannot back up", kAdd, {{FileOp::CreateTemporary, 1}}, "DEDUDED_BACKUP_ERROR", 7},
+      {"cannot write", kRemove, {{FileOp::Write, 2}}, "DEDUDED_WRITE_ERROR", 8},
+      {"component unreadable", kAdd, {{FileOp::OpenRead, 1}}, "COMPONENT_NOT_PLACED", 9},
   };
+  std::set<std::string> codes;
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
+    codes.insert(row.code);
     FailingFileOps files(row.faults);
     RecordingEnvironment environment(files);
 
     const SetupResult result = SetupAction(environment, folder, "Grid", component, row.mode);
 
+    ASSERT_TRUE(result.status);
+    EXPECT_EQ(Symbol(row.code), result.status->code);
     EXPECT_EQ(row.exitStatus, result.exitStatus);
     EXPECT_EQ(row.exitStatus == 0, result.ok);
-    EXPECT_TRUE(result.status);
   }
 
   FailingFileOps files;
   files.ReportSize(std::uint64_t{1} << 63);
   RecordingEnvironment environment(files);
-  EXPECT_EQ(5, SetupAction(environment, folder, "Grid", component, kAdd).exitStatus);
+  const SetupResult memoryLow = SetupAction(environment, folder, "Grid", component, kAdd);
+  ASSERT_TRUE(memoryLow.status);
+  EXPECT_EQ(Symbol("DEDUDED_MEMORY_LOW"), memoryLow.status->code);
+  EXPECT_EQ(5, memoryLow.exitStatus);
+  codes.insert("DEDUDED_MEMORY_LOW");
+
+  // Every code the engine knows was seen above.
+  std::set<std::string> known;
+  for (const status::CodeExit& entry : status::kExitStatuses) known.insert(entry.code);
+  EXPECT_EQ(known, codes);
 }
 
 TEST_F(SetupActionTest, AnotherModeDoesNoWork) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/Formfit.h"
+#include "engine/qIniFile.h"
 #include "support/BlankLines.h"
 #include "support/TempDir.h"
 #include "support/TextAssert.h"
@@ -44,13 +45,10 @@ std::string Edited(std::vector<std::pair<std::string, std::string>> replacements
   return text;
 }
 
-class ComponentTest : public ::testing::Test {
- protected:
-  qIniFile Component(const std::string& wed) {
-    return qIniFile(dir_.WriteFile("c.wed", Crlf(wed)));
-  }
-  test::TempDir dir_;
-};
+// The component `name` of a component file with the lines `wed`.
+Component Read(const std::string& wed, const std::string& name = "Grid") {
+  return Component::Read(IniText(Crlf(wed)), name);
+}
 
 struct AddRow {
   const char* name;
@@ -59,7 +57,7 @@ struct AddRow {
   std::string expected;
 };
 
-TEST_F(ComponentTest, AddWritesEachKindOfBlockWhereItBelongs) {
+TEST(ComponentTest, AddWritesEachKindOfBlockWhereItBelongs) {
   const AddRow rows[] = {
       {"NothingToAdd", "[Other]\nX=1\n", "Grid", kConfiguration},
       {"MissingAndEmptySectionsWriteNothing",
@@ -137,8 +135,8 @@ TEST_F(ComponentTest, AddWritesEachKindOfBlockWhereItBelongs) {
                 "[StdProperties]"}})},
   };
   for (const AddRow& row : rows) {
-    EXPECT_TRUE(SameText(row.expected,
-                         Formfit::ComponentAdd(kConfiguration, row.component, Component(row.wed))))
+    EXPECT_TRUE(
+        SameText(row.expected, Formfit::ComponentAdd(kConfiguration, Read(row.wed, row.component))))
         << row.name;
   }
 }
@@ -156,10 +154,10 @@ struct RemoveRow {
   std::string expected;
 };
 
-TEST_F(ComponentTest, RemoveTakesOutTheMarkedBlocksAndTheAppendedTexts) {
+TEST(ComponentTest, RemoveTakesOutTheMarkedBlocksAndTheAppendedTexts) {
   const RemoveRow rows[] = {
       {"AddedThenRemovedLeavesOneMoreBlankLineAtEachLandmark",
-       Formfit::ComponentAdd(kConfiguration, "Grid", Component(kGridWed)), kGridWed,
+       Formfit::ComponentAdd(kConfiguration, Read(kGridWed)), kGridWed,
        Edited({{"Caption=Main\n\n[FORM:Other]", "Caption=Main\n\n\n[FORM:Other]"},
                {"Caption=O\n\n[CONTROL]", "Caption=O\n\n\n[CONTROL]"},
                {"C=1\n\n[AssignMap]", "C=1\n\n\n[AssignMap]"},
@@ -173,23 +171,26 @@ TEST_F(ComponentTest, RemoveTakesOutTheMarkedBlocksAndTheAppendedTexts) {
        Edited({{"Button=PushButton\n", "Button=PushButton,GridButton\n"},
                {"C=SingleLineEdit\n", "C=SingleLineEdit,GridControlEx\n"}})},
       {"ChangedContentsValueLeavesTheOldBlock",
-       Formfit::ComponentAdd(kConfiguration, "Grid",
-                             Component("[CONTENTS]\nG=GridControl\n[GridControl]\nClass=Grid\n")),
+       Formfit::ComponentAdd(kConfiguration,
+                             Read("[CONTENTS]\nG=GridControl\n[GridControl]\nClass=Grid\n")),
        "[CONTENTS]\nG=+GridControl\n[GridControl]\nClass=Grid\n",
        Edited({{"C=1\n\n[AssignMap]",
                 "C=1\n\n; **** G:Control\n[GridControl]\nClass=Grid\n; ---- G:Control\n\n\n"
                 "[AssignMap]"}})},
   };
   for (const RemoveRow& row : rows) {
-    EXPECT_TRUE(
-        SameText(row.expected, Formfit::ComponentRemove(row.text, "Grid", Component(row.wed))))
+    EXPECT_TRUE(SameText(row.expected, Formfit::ComponentRemove(row.text, Read(row.wed))))
         << row.name;
   }
 }
 
-// Install runs remove, then add.
-std::string Install(const std::string& text, const std::string& name, const qIniFile& ini) {
-  return Formfit::ComponentAdd(Formfit::ComponentRemove(text, name, ini), name, ini);
+std::string Install(const std::string& text, const Component& component) {
+  return Formfit::ComponentReinstall(text, component).text;
+}
+
+// The component `name` of the sample component file `file`.
+Component Sample(const char* file, const char* name) {
+  return Component::Read(qIniFile(test::ExamplesDir() + "VO28/BIN/" + file).Contents(), name);
 }
 
 std::string SampleFile(const std::string& name) {
@@ -197,8 +198,7 @@ std::string SampleFile(const std::string& name) {
 }
 
 TEST(ComponentSample, GridAddedToTheSampleGivesTheCheckedInText) {
-  const std::string added = Install(SampleFile("DEDUDED.INF"), "Grid",
-                                    qIniFile(test::ExamplesDir() + "VO28/BIN/grid.wed"));
+  const std::string added = Install(SampleFile("DEDUDED.INF"), Sample("grid.wed", "Grid"));
   EXPECT_TRUE(SameText(
       test::ReadFile(std::string(FORMFIT_ENGINE_TEST_DATA) + "/DEDUDED-Grid-added.INF"), added));
 }
@@ -221,13 +221,12 @@ TEST(ComponentSample, EveryComponentInstallsOnceAndRemovesCleanly) {
               {"Calendar", "tools.wed"},
               {"StatusLine", "status.wed"}};
   for (const auto& row : rows) {
-    const qIniFile ini(test::ExamplesDir() + "VO28/BIN/" + row.file);
-    const std::string once = Install(original, row.component, ini);
-    EXPECT_NE(original, once) << row.component;
-    EXPECT_TRUE(SameText(once, Install(once, row.component, ini))) << row.component;
+    const Component component = Sample(row.file, row.component);
+    const std::string once = Install(original, component);
+    EXPECT_TRUE(SameText(once, Install(once, component))) << row.component;
     // Every block leaves the blank line that followed it, and each landmark
     // of the sample gets at most one block.
-    const std::string removed = Formfit::ComponentRemove(once, row.component, ini);
+    const std::string removed = Formfit::ComponentRemove(once, component);
     std::string expected = original;
     for (const char* landmark :
          {"\r\n[SupplementalFiles]", "\r\n;**** Association between", "\r\n[StdProperties]",
@@ -307,24 +306,24 @@ std::pair<std::string, std::string> Generate(std::mt19937& random, unsigned minB
   return {Crlf(text), wed + sections};
 }
 
-TEST_F(ComponentTest, GeneratedComponentsInstallOnceAndRemoveCleanly) {
+TEST(ComponentTest, GeneratedComponentsInstallOnceAndRemoveCleanly) {
   std::mt19937 random(1208);
   for (int round = 0; round < 300; ++round) {
     const unsigned minBlank = round % 2;
     const auto [text, wed] = Generate(random, minBlank);
-    const qIniFile ini = Component(wed);
-    EXPECT_TRUE(SameText(text, Formfit::ComponentRemove(text, "Gen", ini))) << "round " << round;
-    const std::string once = Install(text, "Gen", ini);
-    const std::string twice = Install(once, "Gen", ini);
+    const Component component = Read(wed, "Gen");
+    EXPECT_TRUE(SameText(text, Formfit::ComponentRemove(text, component))) << "round " << round;
+    const std::string once = Install(text, component);
+    const std::string twice = Install(once, component);
     if (minBlank > 0) {
       EXPECT_TRUE(SameText(once, twice)) << "round " << round;
     } else {
       // A block that stood right behind a non-blank line leaves a blank line
       // there when removed; from the second installation on nothing changes.
-      EXPECT_TRUE(SameText(twice, Install(twice, "Gen", ini))) << "round " << round;
+      EXPECT_TRUE(SameText(twice, Install(twice, component))) << "round " << round;
     }
     EXPECT_TRUE(SameText(WithoutBlankLines(text),
-                         WithoutBlankLines(Formfit::ComponentRemove(once, "Gen", ini))))
+                         WithoutBlankLines(Formfit::ComponentRemove(once, component))))
         << "round " << round << "\n"
         << wed;
   }

@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <functional>
+#include <vector>
 
 #include "base/StringRules.h"
 #include "engine/Formfit.h"
-#include "engine/FormfitRunEnvironment.h"
-#include "engine/FormfitRunFiles.h"
 #include "engine/FormfitRunTexts.h"
+#include "support/FailingFileOps.h"
+#include "support/RecordingEnvironment.h"
 #include "support/TempDir.h"
 #include "support/TextAssert.h"
 
@@ -30,10 +33,27 @@ class FormfitRunTest : public ::testing::Test {
   }
   bool Exists(const std::string& path) const { return fs::exists(path); }
 
+  // The names in the test's folder, sorted.
+  std::vector<std::string> Names() const {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir.Path())) {
+      names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
   // The log lines every run writes before it looks at the files.
   std::string LogHead(unsigned heading) const {
     return "<time>\nT" + std::to_string(heading) + "\n<time>\nGrid:\t" + component +
-           "\nDEDUDED.INF:\t" + dir.Path() + "DEDUDED.INF\n";
+           "\nDEDUDED.INF:\t" + config + "\n";
+  }
+
+  // The log lines of a run that reads both files of this fixture, up to the
+  // size of the configuration file.
+  std::string LogRead(unsigned heading, std::size_t size) const {
+    return LogHead(heading) + "component file read: 1 contents\nT209\t" + std::to_string(size) +
+           "\n";
   }
 
   // `pattern` with {config}, {folder}, {component} and {backup} filled in.
@@ -67,9 +87,10 @@ TEST_F(FormfitRunTest, InstallRewritesTheFileAfterBackingItUp) {
 
   EXPECT_TRUE(SameText(kInstalled, ReadFile(config)));
   EXPECT_TRUE(SameText(kConfig, ReadFile(Backup(0))));
-  EXPECT_TRUE(SameText(
-      LogHead(200) + "T209\t" + std::to_string(kConfig.size()) + "\nT206\t\tT207\n1\n2\n3\n4\n5\n",
-      environment.LogText()));
+  EXPECT_TRUE(SameText(LogRead(200, kConfig.size()) +
+                           "component placed\nT206\t\tT207\nconfiguration file written: " +
+                           std::to_string(kInstalled.size()) + " bytes\n",
+                       environment.LogText()));
   ASSERT_TRUE(engine.Status());
   EXPECT_EQ(Symbol("SUCCESS"), engine.Status()->code);
   EXPECT_EQ("T201", engine.Status()->caption);
@@ -86,9 +107,10 @@ TEST_F(FormfitRunTest, DeinstallLeavesNoOldBytesBehindTheShorterText) {
 
   EXPECT_TRUE(SameText(kRemoved, ReadFile(config)));
   EXPECT_TRUE(SameText(kInstalled, ReadFile(Backup(0))));
-  EXPECT_TRUE(SameText(
-      LogHead(213) + "T209\t" + std::to_string(kInstalled.size()) + "\nT206\t\tT207\n1\n2\n3\n",
-      environment.LogText()));
+  EXPECT_TRUE(SameText(LogRead(213, kInstalled.size()) +
+                           "component removed\nT206\t\tT207\nconfiguration file written: " +
+                           std::to_string(kRemoved.size()) + " bytes\n",
+                       environment.LogText()));
   ASSERT_TRUE(engine.Status());
   EXPECT_EQ(Symbol("SUCCESS"), engine.Status()->code);
   EXPECT_EQ("T214", engine.Status()->caption);
@@ -138,25 +160,37 @@ TEST_F(FormfitRunTest, EveryFailingFileOperationLeavesTheFileWholeAndSaysSo) {
     Outcome outcome;
   };
   const char* kRead = "DEDUDED_READ_ERROR";
+  const char* kBackup = "DEDUDED_BACKUP_ERROR";
+  const char* kBackupText = "T216\r\n{config}";
   const char* kWrite = "DEDUDED_WRITE_ERROR";
   const char* kWriteText = "T217\r\n{config}";
+  // Calls in a run: the component file is read first (SeekEnd, SeekStart
+  // and Read number 1), then the configuration file (number 2); the backup
+  // is written (Write, Flush and Close number 1) before the configuration
+  // file is (SeekStart 3, Write 2, SetLength 1, Close 2).
   // clang-format off
   const Row rows[] = {
       {"no failure", {}, "SUCCESS", "T212\r\n{backup}", kRewritten},
       {"attributes cannot be changed", {{FileOp::ClearReadOnly, 1}}, "SUCCESS", "T212\r\n{backup}", kRewritten},
+      {"component file cannot be opened", {{FileOp::OpenRead, 1}}, "COMPONENT_NOT_PLACED", "T221\r\n{component}", kUntouched},
+      {"component file cut short", {{FileOp::Read, 1}}, "COMPONENT_NOT_PLACED", "T221\r\n{component}", kUntouched},
       {"open", {{FileOp::OpenReadWrite, 1}}, "DEDUDED_OPEN_ERROR", "T208\r\n{config}", kUntouched},
-      {"size", {{FileOp::SeekEnd, 1}}, kRead, "T211", kUntouched},
-      {"seek before reading", {{FileOp::SeekStart, 1}}, kRead, "T211", kUntouched},
-      {"short read", {{FileOp::Read, 1}}, kRead, "T211", kUntouched},
-      {"backup", {{FileOp::CreateNew, 1}}, "DEDUDED_BACKUP_ERROR", "T216\r\n{config}", kUntouched},
-      {"seek before writing", {{FileOp::SeekStart, 2}}, kWrite, kWriteText, kRestored},
-      {"half written", {{FileOp::Write, 1}}, kWrite, kWriteText, kRestored},
+      {"size", {{FileOp::SeekEnd, 2}}, kRead, "T211", kUntouched},
+      {"seek before reading", {{FileOp::SeekStart, 2}}, kRead, "T211", kUntouched},
+      {"short read", {{FileOp::Read, 2}}, kRead, "T211", kUntouched},
+      {"no temporary backup file", {{FileOp::CreateTemporary, 1}}, kBackup, kBackupText, kUntouched},
+      {"backup half written", {{FileOp::Write, 1}}, kBackup, kBackupText, kUntouched},
+      {"backup not flushed", {{FileOp::Flush, 1}}, kBackup, kBackupText, kUntouched},
+      {"backup not closed", {{FileOp::Close, 1}}, kBackup, kBackupText, kUntouched},
+      {"backup gets no number", {{FileOp::NameNew, 1}}, kBackup, kBackupText, kUntouched},
+      {"seek before writing", {{FileOp::SeekStart, 3}}, kWrite, kWriteText, kRestored},
+      {"half written", {{FileOp::Write, 2}}, kWrite, kWriteText, kRestored},
       {"length", {{FileOp::SetLength, 1}}, kWrite, kWriteText, kRestored},
-      {"close", {{FileOp::Close, 1}}, kWrite, kWriteText, kRestored},
-      {"seek before writing, file broken", {{FileOp::SeekStart, 2, true}}, kWrite, kWriteText, kRestored},
-      {"half written, file broken", {{FileOp::Write, 1, true}}, kWrite, kWriteText, kRestored},
+      {"close", {{FileOp::Close, 2}}, kWrite, kWriteText, kRestored},
+      {"seek before writing, file broken", {{FileOp::SeekStart, 3, true}}, kWrite, kWriteText, kRestored},
+      {"half written, file broken", {{FileOp::Write, 2, true}}, kWrite, kWriteText, kRestored},
       {"length, file broken", {{FileOp::SetLength, 1, true}}, kWrite, kWriteText, kRestored},
-      {"restore on the file fails too", {{FileOp::Write, 1}, {FileOp::Write, 2}}, kWrite, kWriteText, kRestored},
+      {"restore on the file fails too", {{FileOp::Write, 2}, {FileOp::Write, 3}}, kWrite, kWriteText, kRestored},
   };
   // clang-format on
   for (const Row& row : rows) {
@@ -175,7 +209,13 @@ TEST_F(FormfitRunTest, EveryFailingFileOperationLeavesTheFileWholeAndSaysSo) {
     EXPECT_EQ("T201", engine.Status()->caption);
     EXPECT_TRUE(SameText(Fill(row.description), engine.Status()->description));
     EXPECT_TRUE(SameText(row.outcome == kRewritten ? kInstalled : kConfig, ReadFile(config)));
-    EXPECT_EQ(row.outcome != kUntouched, Exists(Backup(0)));
+    // Nothing is left but the two files and, once the file was changed or
+    // about to be, its whole backup: no temporary file, no torn backup.
+    const std::vector<std::string> expectedNames =
+        row.outcome == kUntouched
+            ? std::vector<std::string>{"DEDUDED.INF", "Grid.wed"}
+            : std::vector<std::string>{"DEDUDED.000", "DEDUDED.INF", "Grid.wed"};
+    EXPECT_EQ(expectedNames, Names());
     if (row.outcome != kUntouched) {
       EXPECT_TRUE(SameText(kConfig, ReadFile(Backup(0))));
     }
@@ -199,7 +239,7 @@ TEST_F(FormfitRunTest, SizeBeyondMemoryStopsTheRun) {
 }
 
 TEST_F(FormfitRunTest, WhenNothingCanBeRestoredTheBackupHoldsTheOriginal) {
-  FailingFileOps files({{FileOp::Write, 1, true}, {FileOp::OpenReadWrite, 2}});
+  FailingFileOps files({{FileOp::Write, 2, true}, {FileOp::OpenReadWrite, 2}});
   RecordingEnvironment environment(files);
   Formfit engine(environment);
   engine.Init(config);
@@ -254,14 +294,16 @@ TEST_F(FormfitRunTest, EmptyConfigurationFileIsTheEmptyText) {
   Formfit engine(environment);
   engine.Init(config);
 
-  EXPECT_TRUE(engine.Install("Grid", component));
+  // Taking a component out of the empty text leaves it empty, and that is done.
+  EXPECT_TRUE(engine.Deinstall("Grid", component));
 
   ASSERT_TRUE(engine.Status());
   EXPECT_EQ(Symbol("SUCCESS"), engine.Status()->code);
   EXPECT_EQ("", ReadFile(config));
   EXPECT_EQ("", ReadFile(Backup(0)));
-  EXPECT_TRUE(
-      SameText(LogHead(200) + "T209\t0\nT206\t\tT207\n1\n2\n3\n4\n5\n", environment.LogText()));
+  EXPECT_TRUE(SameText(
+      LogRead(213, 0) + "component removed\nT206\t\tT207\nconfiguration file written: 0 bytes\n",
+      environment.LogText()));
 }
 
 TEST_F(FormfitRunTest, ReadOnlyFileIsMadeWritableAndStaysSo) {
@@ -275,6 +317,117 @@ TEST_F(FormfitRunTest, ReadOnlyFileIsMadeWritableAndStaysSo) {
 
   EXPECT_TRUE(SameText(kInstalled, ReadFile(config)));
   EXPECT_NE(fs::perms::none, fs::status(config).permissions() & fs::perms::owner_write);
+}
+
+// An install that can place nothing of the component is no success, and
+// leaves everything on disk as it was.
+TEST_F(FormfitRunTest, InstallThatPlacesNothingChangesNothing) {
+  struct Row {
+    const char* name;
+    std::string configuration;
+    std::string componentFile;
+  };
+  std::string lfOnly = kConfig;
+  lfOnly.erase(std::remove(lfOnly.begin(), lfOnly.end(), '\r'), lfOnly.end());
+  std::string crOnly = kConfig;
+  std::replace(crOnly.begin(), crOnly.end(), '\n', '\r');
+  crOnly.erase(std::unique(crOnly.begin(), crOnly.end(),
+                           [](char a, char b) { return a == '\r' && b == '\r'; }),
+               crOnly.end());
+  const Row rows[] = {
+      {"line ends LF only", lfOnly, kComponent},
+      {"line ends CR only", crOnly, kComponent},
+      {"no landmarks", Crlf("[Other]\nA=1\n"), kComponent},
+      {"empty configuration file", "", kComponent},
+      {"component without entries", kConfig, Crlf("[CONTENTS]\nGrid=GRID\n[GRID]\n")},
+      {"no contents list", kConfig, Crlf("[Other]\nA=1\n")},
+      {"garbage component file", kConfig, std::string("\0\xFF\x01[\x80]=\r\x1A", 10)},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    dir.WriteFile("DEDUDED.INF", row.configuration);
+    dir.WriteFile("Grid.wed", row.componentFile);
+    fs::permissions(config,
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    RecordingEnvironment environment;
+    Formfit engine(environment);
+    engine.Init(config);
+
+    EXPECT_FALSE(engine.Install("Grid", component));
+
+    ASSERT_TRUE(engine.Status());
+    EXPECT_EQ(Symbol("COMPONENT_NOT_PLACED"), engine.Status()->code);
+    EXPECT_EQ("T201", engine.Status()->caption);
+    EXPECT_TRUE(SameText(Fill("T221\r\n{component}"), engine.Status()->description));
+    EXPECT_TRUE(SameText(row.configuration, ReadFile(config)));
+    EXPECT_EQ((std::vector<std::string>{"DEDUDED.INF", "Grid.wed"}), Names());
+    EXPECT_EQ(fs::perms::none, fs::status(config).permissions() & fs::perms::owner_write);
+    fs::permissions(config, fs::perms::owner_write, fs::perm_options::add);
+  }
+}
+
+TEST_F(FormfitRunTest, PartialPlacementAndRemovingWhatIsNotThereAreSuccesses) {
+  // Only the control goes in: the component's form has no [CONTROL] to go ahead of.
+  const auto withoutControlSection = [](std::string text) {
+    text.erase(text.find("[CONTROL]\r\n\r\n"), 13);
+    return text;
+  };
+  const std::string noControlSection = withoutControlSection(kConfig);
+  dir.WriteFile("Grid.wed", Crlf("[CONTENTS]\nGrid=GRID\nWin=FORM:Win\n[GRID]\nClass=Grid\n"
+                                 "[FORM:Win]\nCaption=W\n"));
+  dir.WriteFile("DEDUDED.INF", noControlSection);
+  RecordingEnvironment environment;
+  Formfit engine(environment);
+  engine.Init(config);
+
+  EXPECT_TRUE(engine.Install("Grid", component));
+  ASSERT_TRUE(engine.Status());
+  EXPECT_EQ(Symbol("SUCCESS"), engine.Status()->code);
+  EXPECT_TRUE(SameText(withoutControlSection(kInstalled), ReadFile(config)));
+
+  dir.WriteFile("DEDUDED.INF", kConfig);
+  fs::remove(Backup(0));
+  EXPECT_TRUE(engine.Deinstall("Grid", component));
+  ASSERT_TRUE(engine.Status());
+  EXPECT_EQ(Symbol("SUCCESS"), engine.Status()->code);
+  EXPECT_TRUE(SameText(kConfig, ReadFile(config)));
+  EXPECT_TRUE(SameText(kConfig, ReadFile(Backup(0))));
+}
+
+// Whatever has a number's name already, the backup takes the next number.
+TEST_F(FormfitRunTest, AnyEntryUnderABackupNameCountsAsTaken) {
+  struct Row {
+    const char* name;
+    std::function<void(const std::string&)> occupy;
+  };
+  const Row rows[] = {
+      {"file",
+       [this](const std::string& path) { dir.WriteFile(fs::path(path).filename().string(), "x"); }},
+      {"folder", [](const std::string& path) { fs::create_directory(path); }},
+#ifndef _WIN32
+      {"dangling link",
+       [this](const std::string& path) { fs::create_symlink(dir.Path() + "gone", path); }},
+#endif
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    row.occupy(Backup(0));
+    dir.WriteFile("DEDUDED.INF", kConfig);
+    RecordingEnvironment environment;
+    Formfit engine(environment);
+    engine.Init(config);
+
+    EXPECT_TRUE(engine.Install("Grid", component));
+
+    ASSERT_TRUE(engine.Status());
+    EXPECT_TRUE(SameText("T212\r\n" + Lower(Backup(1)), engine.Status()->description));
+    EXPECT_TRUE(SameText(kConfig, ReadFile(Backup(1))));
+    EXPECT_EQ((std::vector<std::string>{"DEDUDED.000", "DEDUDED.001", "DEDUDED.INF", "Grid.wed"}),
+              Names());
+    fs::remove_all(Backup(0));
+    fs::remove(Backup(1));
+  }
 }
 
 TEST(FormfitInitTest, CompletesNameAndExtension) {

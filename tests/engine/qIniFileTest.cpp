@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "engine/qIniFile.h"
+#include "support/FailingFileOps.h"
 #include "support/TempDir.h"
 #include "support/TextAssert.h"
 
@@ -207,6 +208,39 @@ TEST(qIniFileTest, FailedWritesReportFalse) {
   EXPECT_FALSE(folder.Write("A", "k", "v"));
   EXPECT_FALSE(folder.DeleteSection(""));
   EXPECT_TRUE(std::filesystem::is_directory(dir.Path() + "folder"));
+}
+
+// A file that cannot be written is not replaced behind its owner's back, and
+// a rewrite that fails on the way leaves the old file and nothing else.
+TEST(qIniFileTest, FailedRewritesLeaveTheFileAsItWas) {
+  struct Row {
+    const char* name;
+    test::Fault fault;
+  };
+  const Row rows[] = {
+      {"file cannot be written", {test::FileOp::OpenReadWrite, 1}},
+      {"no temporary file", {test::FileOp::CreateTemporary, 1}},
+      {"temporary file half written", {test::FileOp::Write, 1}},
+      {"temporary file not flushed", {test::FileOp::Flush, 1}},
+      {"old file cannot be replaced", {test::FileOp::Replace, 1}},
+  };
+  const std::string before = Crlf("[A]\nk=1\n");
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    TempDir dir;
+    const std::string path = dir.WriteFile("x.ini", before);
+    test::FailingFileOps files({row.fault});
+    qIniFile ini(path, files);
+
+    EXPECT_FALSE(ini.WriteSection("A", Pairs{{"k", "2"}, {"j", "3"}}));
+
+    EXPECT_EQ(before, ReadFile(path));
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.Path())) {
+      names.push_back(entry.path().filename().string());
+    }
+    EXPECT_EQ(std::vector<std::string>{"x.ini"}, names);
+  }
 }
 
 TEST(qIniFileTest, WriteSection) {

@@ -5,6 +5,7 @@
 #include <set>
 #include <string>
 
+#include "base/TextNumbers.h"
 #include "env/LanguageStrings.h"
 
 namespace formfit {
@@ -19,13 +20,7 @@ std::set<unsigned> Numbers(const LanguageTable& table) {
 }
 
 // Every text number the program asks for.
-std::set<unsigned> NumbersInUse() {
-  std::set<unsigned> numbers = {100, 101, 500, 501, 502, 503, 550, 560,
-                                561, 570, 580, 581, 582, 590, 600};
-  for (unsigned n = 200; n <= 220; ++n) numbers.insert(n);
-  for (unsigned n = 510; n <= 521; ++n) numbers.insert(n);
-  return numbers;
-}
+std::set<unsigned> NumbersInUse() { return {text::kAll.begin(), text::kAll.end()}; }
 
 TEST(LanguageFiles, GermanAndEnglishWordTheSameNumbers) {
   const LanguageTable german = LanguageTable::FromFile(kResources + "Formfit.sys");

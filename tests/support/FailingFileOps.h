@@ -16,22 +16,30 @@ namespace formfit::test {
 
 enum class FileOp {
   Exists,
-  CreateNew,
+  IsReadOnly,
   ClearReadOnly,
+  SetReadOnly,
+  OpenRead,
   OpenReadWrite,
+  CreateTemporary,
+  NameNew,
+  Replace,
+  Remove,
   SeekEnd,
   SeekStart,
   Read,
   Write,
   SetLength,
+  Flush,
   Close,
 };
 
 // The `call`-th call (counted from 1) of `op` fails. A failing Read delivers
 // half the bytes asked for, a failing Write writes the first half of its
-// bytes, a failing Close closes the file all the same, a failing Exists
-// answers false; the others do nothing. With `fileBreaks`, every later call
-// on the open file whose call failed fails as well.
+// bytes, a failing Close closes the file all the same, a failing Exists or
+// IsReadOnly answers false; the others do nothing. With `fileBreaks`, every
+// later call on the open file whose call failed fails as well. Calls on all
+// open files count together, in the order they happen.
 struct Fault {
   FileOp op;
   int call = 1;
@@ -46,9 +54,15 @@ class FailingFileOps : public FileOps {
   void ReportSize(std::uint64_t size) { reportedSize_ = size; }
 
   bool Exists(const std::string& path) override;
-  bool CreateNew(const std::string& path, std::string_view bytes) override;
+  bool IsReadOnly(const std::string& path) override;
   bool ClearReadOnly(const std::string& path) override;
+  bool SetReadOnly(const std::string& path) override;
+  std::unique_ptr<OpenFile> OpenRead(const std::string& path) override;
   std::unique_ptr<OpenFile> OpenReadWrite(const std::string& path) override;
+  std::unique_ptr<OpenFile> CreateTemporary(const std::string& beside, std::string& name) override;
+  Naming NameNew(const std::string& from, const std::string& to) override;
+  bool Replace(const std::string& from, const std::string& to) override;
+  bool Remove(const std::string& path) override;
 
   // Counts the call of `op`; the fault it hits, if any.
   const Fault* Hit(FileOp op);

@@ -2,8 +2,8 @@
 #include <windows.h>
 
 #include "engine/Formfit.h"
-#include "engine/FormfitRunEnvironment.h"
 #include "engine/FormfitRunTexts.h"
+#include "support/RecordingEnvironment.h"
 #include "support/TempDir.h"
 #include "support/TextAssert.h"
 
@@ -34,6 +34,27 @@ TEST_F(FormfitRunWinTest, FileHeldOpenWithoutSharingIsLeftAlone) {
   EXPECT_TRUE(SameText("T208\r\n" + config, engine.Status()->description));
   EXPECT_TRUE(SameText(kConfig, ReadFile(config)));
   EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((dir.Path() + "DEDUDED.000").c_str()));
+}
+
+TEST_F(FormfitRunWinTest, ComponentFileHeldWithoutSharingPlacesNothing) {
+  const HANDLE held =
+      CreateFileA(component.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(INVALID_HANDLE_VALUE, held);
+  ASSERT_TRUE(SetFileAttributesA(config.c_str(), FILE_ATTRIBUTE_READONLY));
+  const DWORD attributes = GetFileAttributesA(config.c_str());
+  engine.Init(config);
+
+  const bool rewritten = engine.Install("Grid", component);
+  CloseHandle(held);
+
+  EXPECT_FALSE(rewritten);
+  ASSERT_TRUE(engine.Status());
+  EXPECT_EQ(Symbol("COMPONENT_NOT_PLACED"), engine.Status()->code);
+  EXPECT_TRUE(SameText("T221\r\n" + component, engine.Status()->description));
+  EXPECT_TRUE(SameText(kConfig, ReadFile(config)));
+  EXPECT_EQ(attributes, GetFileAttributesA(config.c_str()));
+  EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((dir.Path() + "DEDUDED.000").c_str()));
+  SetFileAttributesA(config.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 TEST_F(FormfitRunWinTest, ReadOnlyAttributeIsClearedAndStaysCleared) {

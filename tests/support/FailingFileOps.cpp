@@ -1,4 +1,4 @@
-#include "engine/FormfitRunFiles.h"
+#include "support/FailingFileOps.h"
 
 namespace formfit::test {
 
@@ -35,6 +35,8 @@ class FailingFile : public OpenFile {
     return !Fails(FileOp::SetLength) && file_->SetLength(length);
   }
 
+  bool Flush() override { return !Fails(FileOp::Flush) && file_->Flush(); }
+
   bool Close() override {
     if (Fails(FileOp::Close)) {
       file_->Close();
@@ -56,6 +58,11 @@ class FailingFile : public OpenFile {
   bool broken_ = false;
 };
 
+std::unique_ptr<OpenFile> Wrapped(std::unique_ptr<OpenFile> file, FailingFileOps& files) {
+  if (!file) return nullptr;
+  return std::make_unique<FailingFile>(std::move(file), files);
+}
+
 }  // namespace
 
 const Fault* FailingFileOps::Hit(FileOp op) {
@@ -70,19 +77,45 @@ bool FailingFileOps::Exists(const std::string& path) {
   return !Hit(FileOp::Exists) && SystemFileOps().Exists(path);
 }
 
-bool FailingFileOps::CreateNew(const std::string& path, std::string_view bytes) {
-  return !Hit(FileOp::CreateNew) && SystemFileOps().CreateNew(path, bytes);
+bool FailingFileOps::IsReadOnly(const std::string& path) {
+  return !Hit(FileOp::IsReadOnly) && SystemFileOps().IsReadOnly(path);
 }
 
 bool FailingFileOps::ClearReadOnly(const std::string& path) {
   return !Hit(FileOp::ClearReadOnly) && SystemFileOps().ClearReadOnly(path);
 }
 
+bool FailingFileOps::SetReadOnly(const std::string& path) {
+  return !Hit(FileOp::SetReadOnly) && SystemFileOps().SetReadOnly(path);
+}
+
+std::unique_ptr<OpenFile> FailingFileOps::OpenRead(const std::string& path) {
+  if (Hit(FileOp::OpenRead)) return nullptr;
+  return Wrapped(SystemFileOps().OpenRead(path), *this);
+}
+
 std::unique_ptr<OpenFile> FailingFileOps::OpenReadWrite(const std::string& path) {
   if (Hit(FileOp::OpenReadWrite)) return nullptr;
-  std::unique_ptr<OpenFile> file = SystemFileOps().OpenReadWrite(path);
-  if (!file) return nullptr;
-  return std::make_unique<FailingFile>(std::move(file), *this);
+  return Wrapped(SystemFileOps().OpenReadWrite(path), *this);
+}
+
+std::unique_ptr<OpenFile> FailingFileOps::CreateTemporary(const std::string& beside,
+                                                          std::string& name) {
+  if (Hit(FileOp::CreateTemporary)) return nullptr;
+  return Wrapped(SystemFileOps().CreateTemporary(beside, name), *this);
+}
+
+Naming FailingFileOps::NameNew(const std::string& from, const std::string& to) {
+  if (Hit(FileOp::NameNew)) return Naming::kFailed;
+  return SystemFileOps().NameNew(from, to);
+}
+
+bool FailingFileOps::Replace(const std::string& from, const std::string& to) {
+  return !Hit(FileOp::Replace) && SystemFileOps().Replace(from, to);
+}
+
+bool FailingFileOps::Remove(const std::string& path) {
+  return !Hit(FileOp::Remove) && SystemFileOps().Remove(path);
 }
 
 }  // namespace formfit::test

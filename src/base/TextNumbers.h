@@ -1,0 +1,115 @@
+// The numbers of the language texts (Formfit.sys, section "Language"), one
+// name for each text the program shows or logs.
+#pragma once
+
+#include <array>
+
+namespace formfit::text {
+
+// The setup dialog and its pages.
+inline constexpr unsigned kDialogCaption = 100;
+inline constexpr unsigned kBrowse = 101;
+inline constexpr unsigned kNoComponentChosen = 218;
+inline constexpr unsigned kNoFolderChosen = 219;
+inline constexpr unsigned kBack = 500;
+inline constexpr unsigned kNext = 501;
+inline constexpr unsigned kFinish = 502;
+inline constexpr unsigned kAbort = 503;
+inline constexpr unsigned kWelcomeCaption = 510;
+inline constexpr unsigned kWelcomeDescription = 511;
+inline constexpr unsigned kFolderCaption = 512;
+inline constexpr unsigned kFolderDescription = 513;
+inline constexpr unsigned kComponentCaption = 514;
+inline constexpr unsigned kComponentDescription = 515;
+inline constexpr unsigned kModeCaption = 516;
+inline constexpr unsigned kModeDescription = 517;
+inline constexpr unsigned kSummaryCaption = 518;
+inline constexpr unsigned kSummaryDescription = 519;
+inline constexpr unsigned kSetupCaption = 520;
+inline constexpr unsigned kSetupDescription = 521;
+inline constexpr unsigned kWelcomeInfo = 550;
+inline constexpr unsigned kFolderLabel = 560;
+inline constexpr unsigned kFolderDialogTitle = 561;
+inline constexpr unsigned kComponentLabel = 570;
+inline constexpr unsigned kModeFrame = 580;
+inline constexpr unsigned kModeAdd = 581;
+inline constexpr unsigned kModeRemove = 582;
+inline constexpr unsigned kSummaryInfo = 590;
+inline constexpr unsigned kSetupInfo = 600;
+
+// The engine: log lines and the statuses of Install and Deinstall.
+inline constexpr unsigned kInstallHeading = 200;
+inline constexpr unsigned kInstallCaption = 201;
+inline constexpr unsigned kNotFoundBeforeFolder = 202;
+inline constexpr unsigned kNotFoundAfterFolder = 203;
+inline constexpr unsigned kComponentFileBefore = 204;
+inline constexpr unsigned kComponentFileAfter = 205;
+inline constexpr unsigned kBackupLogFirst = 206;
+inline constexpr unsigned kBackupLogSecond = 207;
+inline constexpr unsigned kOpenError = 208;
+inline constexpr unsigned kSizeLog = 209;
+inline constexpr unsigned kMemoryLow = 210;
+inline constexpr unsigned kReadError = 211;
+inline constexpr unsigned kInstalled = 212;
+inline constexpr unsigned kDeinstallHeading = 213;
+inline constexpr unsigned kDeinstallCaption = 214;
+inline constexpr unsigned kDeinstalled = 215;
+inline constexpr unsigned kBackupError = 216;
+inline constexpr unsigned kWriteErrorRestored = 217;
+inline constexpr unsigned kWriteErrorInBackup = 220;
+inline constexpr unsigned kNotPlaced = 221;
+
+// Every number above: each has a text in both shipped language files.
+inline constexpr std::array kAll{
+    kDialogCaption,
+    kBrowse,
+    kNoComponentChosen,
+    kNoFolderChosen,
+    kBack,
+    kNext,
+    kFinish,
+    kAbort,
+    kWelcomeCaption,
+    kWelcomeDescription,
+    kFolderCaption,
+    kFolderDescription,
+    kComponentCaption,
+    kComponentDescription,
+    kModeCaption,
+    kModeDescription,
+    kSummaryCaption,
+    kSummaryDescription,
+    kSetupCaption,
+    kSetupDescription,
+    kWelcomeInfo,
+    kFolderLabel,
+    kFolderDialogTitle,
+    kComponentLabel,
+    kModeFrame,
+    kModeAdd,
+    kModeRemove,
+    kSummaryInfo,
+    kSetupInfo,
+    kInstallHeading,
+    kInstallCaption,
+    kNotFoundBeforeFolder,
+    kNotFoundAfterFolder,
+    kComponentFileBefore,
+    kComponentFileAfter,
+    kBackupLogFirst,
+    kBackupLogSecond,
+    kOpenError,
+    kSizeLog,
+    kMemoryLow,
+    kReadError,
+    kInstalled,
+    kDeinstallHeading,
+    kDeinstallCaption,
+    kDeinstalled,
+    kBackupError,
+    kWriteErrorRestored,
+    kWriteErrorInBackup,
+    kNotPlaced,
+};
+
+}  // namespace formfit::text

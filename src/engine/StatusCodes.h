@@ -1,0 +1,50 @@
+// Every status code the engine sets, and the process exit status with which
+// a silent run reports it.
+#pragma once
+
+#include <array>
+
+#include "base/Symbol.h"
+
+namespace formfit::status {
+
+inline constexpr char kSuccess[] = "SUCCESS";
+inline constexpr char kConfigurationNotFound[] = "DEDUDED_NOT_FOUND";
+inline constexpr char kComponentFileNotFound[] = "WED_NOT_FOUND";
+inline constexpr char kOpenError[] = "DEDUDED_OPEN_ERROR";
+inline constexpr char kMemoryLow[] = "DEDUDED_MEMORY_LOW";
+inline constexpr char kReadError[] = "DEDUDED_READ_ERROR";
+inline constexpr char kBackupError[] = "DEDUDED_BACKUP_ERROR";
+inline constexpr char kWriteError[] = "DEDUDED_WRITE_ERROR";
+inline constexpr char kNotPlaced[] = "COMPONENT_NOT_PLACED";
+
+struct CodeExit {
+  const char* code;
+  int exitStatus;
+};
+
+inline constexpr std::array<CodeExit, 9> kExitStatuses{{
+    {kSuccess, 0},
+    {kConfigurationNotFound, 2},
+    {kComponentFileNotFound, 3},
+    {kOpenError, 4},
+    {kMemoryLow, 5},
+    {kReadError, 6},
+    {kBackupError, 7},
+    {kWriteError, 8},
+    {kNotPlaced, 9},
+}};
+
+// The exit status of a silent run that asked for no change (a mode that is
+// neither Add nor Remove); no code of the engine has it.
+inline constexpr int kNoChangeExitStatus = 1;
+
+// The exit status for `code`; kNoChangeExitStatus for a code not in the table.
+inline int ExitStatus(Symbol code) {
+  for (const CodeExit& entry : kExitStatuses) {
+    if (code == Symbol(entry.code)) return entry.exitStatus;
+  }
+  return kNoChangeExitStatus;
+}
+
+}  // namespace formfit::status
