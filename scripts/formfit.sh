@@ -3,9 +3,11 @@
 # (packages, configure, build) and is safe to run again: what is there
 # already is kept, so a second run only rebuilds what changed.
 #
-#   scripts/formfit.sh test   every build and every test: native, ASan/UBSan
-#                             with the fuzz targets, and both Windows builds
-#                             under Wine
+#   scripts/formfit.sh test            every build and every test: native,
+#                                      ASan/UBSan with the fuzz targets, and
+#                                      both Windows builds under Wine
+#   scripts/formfit.sh test TREE...    only the named trees (native, sanitize,
+#                                      x86_64, i686), for a quicker loop
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -81,30 +83,51 @@ stop_wine() {
 # The 32-bit loader runs only where the kernel runs 32-bit programs.
 can_run_32bit() { /usr/lib/wine/wine --version >/dev/null 2>&1; }
 
-test_all() {
+trees=(native sanitize x86_64 i686)
+
+build_and_test() {
+  case $1 in
+    native)
+      say "build: native (g++)"
+      configure native -DCMAKE_BUILD_TYPE=Release -DFORMFIT_BENCH=ON
+      run_tests native
+      ;;
+    sanitize)
+      say "build: sanitize (clang, ASan + UBSan, fuzz targets for ${fuzz_seconds}s each)"
+      CC=clang CXX=clang++ configure sanitize -DCMAKE_BUILD_TYPE=Debug \
+        -DFORMFIT_SANITIZE=address,undefined -DFORMFIT_FUZZ=ON -DFORMFIT_FUZZ_SECONDS="$fuzz_seconds"
+      run_tests sanitize
+      ;;
+    x86_64)
+      say "build: x86_64 (mingw-w64, tests under wine64)"
+      configure x86_64 -DCMAKE_BUILD_TYPE=Debug -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake"
+      run_tests x86_64
+      ;;
+    i686)
+      say "build: i686 (mingw-w64, the shipped 32-bit build, tests under the 32-bit loader in a 64-bit prefix)"
+      configure i686 -DCMAKE_BUILD_TYPE=Debug -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake"
+      if can_run_32bit; then
+        run_tests i686
+      else
+        say "i686: built; its tests cannot run here: this kernel does not run 32-bit programs"
+      fi
+      ;;
+  esac
+}
+
+# test [TREE...]: the named trees, or all of them.
+test_trees() {
+  local wanted=("$@") tree
+  [ ${#wanted[@]} -gt 0 ] || wanted=("${trees[@]}")
+  for tree in "${wanted[@]}"; do
+    if [[ " ${trees[*]} " != *" $tree "* ]]; then
+      echo "formfit.sh: unknown tree '$tree' (known: ${trees[*]})" >&2
+      exit 2
+    fi
+  done
   install_packages
   trap stop_wine EXIT
-
-  say "build: native (g++)"
-  configure native -DCMAKE_BUILD_TYPE=Release -DFORMFIT_BENCH=ON
-  run_tests native
-
-  say "build: sanitize (clang, ASan + UBSan, fuzz targets for ${fuzz_seconds}s each)"
-  CC=clang CXX=clang++ configure sanitize -DCMAKE_BUILD_TYPE=Debug \
-    -DFORMFIT_SANITIZE=address,undefined -DFORMFIT_FUZZ=ON -DFORMFIT_FUZZ_SECONDS="$fuzz_seconds"
-  run_tests sanitize
-
-  say "build: x86_64 (mingw-w64, tests under wine64)"
-  configure x86_64 -DCMAKE_BUILD_TYPE=Debug -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake"
-  run_tests x86_64
-
-  say "build: i686 (mingw-w64, the shipped 32-bit build, tests under wine32)"
-  configure i686 -DCMAKE_BUILD_TYPE=Debug -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake"
-  if can_run_32bit; then
-    run_tests i686
-  else
-    say "i686: built; its tests cannot run here: this kernel does not run 32-bit programs"
-  fi
+  for tree in "${wanted[@]}"; do build_and_test "$tree"; done
 
   say "summary"
   [ ${#failed_trees[@]} -eq 0 ] || echo "failing builds: ${failed_trees[*]}"
@@ -113,9 +136,12 @@ test_all() {
 }
 
 case "${1:-}" in
-  test) test_all ;;
+  test)
+    shift
+    test_trees "$@"
+    ;;
   *)
-    echo "usage: scripts/formfit.sh test" >&2
+    echo "usage: scripts/formfit.sh test [native|sanitize|x86_64|i686]..." >&2
     exit 2
     ;;
 esac
