@@ -12,6 +12,7 @@
 
 #include "engine/Formfit.h"
 #include "support/BlankLines.h"
+#include "support/StepByStepComponent.h"
 
 using formfit::Component;
 using formfit::Formfit;
@@ -60,6 +61,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const Formfit::Reinstallation reinstalled = Formfit::ComponentReinstall(text, component);
   Check(reinstalled.text == added);
   Check(reinstalled.placed == (added != removed));
+  // The engine's quick searches find what the plain way finds.
+  Check(removed == formfit::test::StepByStepRemove(text, component));
+  Check(added == formfit::test::StepByStepAdd(removed, component));
 
   const bool plain = name.find_first_of("\r\n") == std::string::npos &&
                      text.find("; **** ") == std::string::npos &&

@@ -146,14 +146,17 @@ bool TakeFromLine(std::string& window, std::size_t p, std::size_t eol, const Pai
 namespace component {
 
 bool AddBlock(std::string& text, std::size_t from, std::string_view anchor, const Pairs& entries,
-              std::optional<std::string_view> header, std::optional<std::string_view> footer) {
+              std::optional<std::string_view> header, std::optional<std::string_view> footer,
+              BlockEdit* edit) {
   const std::size_t q = Find(text, anchor, from);
   if (q == npos) return false;
   // Walk back over the blank lines ahead of the anchor, keeping the line end
   // of the last non-blank line.
   std::size_t p = q;
   while (p >= 4 && text.compare(p - 4, 4, "\r\n\r\n") == 0) p -= 2;
-  text.replace(p, q - p, BlockLines(entries, header, footer));
+  const std::string block = BlockLines(entries, header, footer);
+  text.replace(p, q - p, block);
+  if (edit) *edit = {p, q - p, std::string_view(text).substr(p, block.size())};
   return true;
 }
 

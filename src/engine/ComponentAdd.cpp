@@ -1,4 +1,9 @@
+#include <algorithm>
+#include <array>
 #include <cstddef>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
 
 #include "base/FileSpec.h"
 #include "base/StringRules.h"
@@ -22,12 +27,102 @@ void ApplyFloatBarRule(Pairs& entries) {
   }
 }
 
+// The searches of the contents loop, made quick without changing what they
+// find. The loop only ever replaces blank lines by a block, so:
+// - a landmark's first occurrence cannot lie ahead of where it was last
+//   found, or ahead of the last edit less the landmark's length;
+// - a section header "[S]" (no line end in it) found in the text as first
+//   read is still there, moved by the edits ahead of it, unless a block
+//   brought an earlier one, which the blocks' own headers tell.
+class ContentsSearch {
+ public:
+  ContentsSearch(const std::string& text, const Component& component) {
+    for (const Component::Content& content : component.Contents()) {
+      if (!content.extend || content.entries.empty()) continue;
+      const std::string header = "[" + content.section + "]";
+      // Other names are rare enough to be searched for in full.
+      if (content.section.find_first_of("[]\r\n") != npos) continue;
+      firstAt_.emplace(header, npos);
+      longest_ = std::max(longest_, header.size());
+    }
+    ForEachHeader(text, [&](std::string_view header, std::size_t at) {
+      const auto wanted = firstAt_.find(std::string(header));
+      if (wanted != firstAt_.end() && wanted->second == npos) wanted->second = at;
+    });
+  }
+
+  // The first occurrence of the landmark kLandmarks[which].
+  std::size_t FindLandmark(const std::string& text, int which) {
+    const std::string_view landmark = kLandmarks[which];
+    std::size_t& from = landmarkFrom_[which];
+    const std::size_t found = component::Find(text, landmark, from);
+    from = found != npos
+               ? found
+               : std::max(from, text.size() >= landmark.size() ? text.size() - landmark.size() + 1
+                                                               : std::size_t{0});
+    return found;
+  }
+
+  // The first occurrence of "[" section "]".
+  std::size_t FindHeader(const std::string& text, const std::string& section) {
+    const std::string header = "[" + section + "]";
+    const auto known = firstAt_.find(header);
+    if (known == firstAt_.end() || broughtByBlocks_.count(header)) {
+      return component::Find(text, header);
+    }
+    std::size_t at = known->second;
+    if (at == npos) return npos;
+    for (const Shift& shift : shifts_) {
+      if (at > shift.position) at = at - shift.removed + shift.inserted;
+    }
+    return at;
+  }
+
+  void Edited(const component::BlockEdit& edit) {
+    for (std::size_t which = 0; which < kLandmarks.size(); ++which) {
+      const std::size_t reach = kLandmarks[which].size() - 1;
+      landmarkFrom_[which] =
+          std::min(landmarkFrom_[which], edit.position > reach ? edit.position - reach : 0);
+    }
+    ForEachHeader(edit.inserted,
+                  [&](std::string_view header, std::size_t) { broughtByBlocks_.emplace(header); });
+    shifts_.push_back({edit.position, edit.removed, edit.inserted.size()});
+  }
+
+  static constexpr std::array<std::string_view, 2> kLandmarks{"\r\n[CONTROL]", "\r\n[AssignMap]"};
+
+ private:
+  // Calls found(header, position) for each "[...]" of up to the longest
+  // wanted length.
+  template <typename Found>
+  void ForEachHeader(std::string_view text, Found found) const {
+    if (longest_ == 0) return;
+    for (std::size_t at = text.find('['); at != npos; at = text.find('[', at + 1)) {
+      const std::size_t close = text.find_first_of("[]\r\n", at + 1);
+      if (close == npos || text[close] != ']' || close - at + 1 > longest_) continue;
+      found(text.substr(at, close - at + 1), at);
+    }
+  }
+
+  std::unordered_map<std::string, std::size_t> firstAt_;
+  std::unordered_set<std::string> broughtByBlocks_;
+  std::size_t longest_ = 0;
+  std::array<std::size_t, 2> landmarkFrom_{0, 0};
+  // Where each edit was and how much it moved what lies behind it.
+  struct Shift {
+    std::size_t position;
+    std::size_t removed;
+    std::size_t inserted;
+  };
+  std::vector<Shift> shifts_;
+};
+
 // Adds the entries at the end of the existing section `section`, ahead of the
 // header line that follows it; nothing when there is no such section or no
 // header behind it.
-bool ExtendSection(std::string& text, const std::string& section, const Pairs& entries,
-                   const std::string& tag) {
-  const std::size_t header = component::Find(text, "[" + section + "]");
+bool ExtendSection(std::string& text, ContentsSearch& search, const std::string& section,
+                   const Pairs& entries, const std::string& tag) {
+  const std::size_t header = search.FindHeader(text, section);
   if (header == npos) return false;
   const std::size_t next = text.find("\r\n[", header + 1);
   if (next == npos) return false;
@@ -36,8 +131,13 @@ bool ExtendSection(std::string& text, const std::string& section, const Pairs& e
   const std::string anchor = text.substr(next, eol - next - 1);
   // The anchor is looked for from the next header on: an earlier header that
   // merely begins the same way must not receive the block.
-  return component::AddBlock(text, next, anchor, entries, component::HeaderMarker(tag),
-                             component::FooterMarker(tag));
+  component::BlockEdit edit;
+  if (!component::AddBlock(text, next, anchor, entries, component::HeaderMarker(tag),
+                           component::FooterMarker(tag), &edit)) {
+    return false;
+  }
+  search.Edited(edit);
+  return true;
 }
 
 // ComponentAdd in place; true when it changed the text. Every placement
@@ -45,19 +145,24 @@ bool ExtendSection(std::string& text, const std::string& section, const Pairs& e
 // text that is not empty.
 bool Place(std::string& text, const Component& component) {
   bool placed = false;
+  ContentsSearch search(text, component);
   for (const Component::Content& content : component.Contents()) {
     if (content.entries.empty()) continue;
     Pairs entries = content.entries;
     ApplyFloatBarRule(entries);
     if (content.extend) {
-      placed = ExtendSection(text, content.section, entries, content.tag) || placed;
+      placed = ExtendSection(text, search, content.section, entries, content.tag) || placed;
       continue;
     }
-    placed =
-        component::AddBlock(text, 0, content.form ? "\r\n[CONTROL]" : "\r\n[AssignMap]", entries,
-                            component::HeaderMarker(content.tag) + "\r\n[" + content.section + "]",
-                            component::FooterMarker(content.tag)) ||
-        placed;
+    const int landmark = content.form ? 0 : 1;
+    const std::size_t at = search.FindLandmark(text, landmark);
+    if (at == npos) continue;
+    component::BlockEdit edit;
+    component::AddBlock(text, at, ContentsSearch::kLandmarks[landmark], entries,
+                        component::HeaderMarker(content.tag) + "\r\n[" + content.section + "]",
+                        component::FooterMarker(content.tag), &edit);
+    search.Edited(edit);
+    placed = true;
   }
 
   for (std::size_t i = 0; i < component::kPartSections.size(); ++i) {

@@ -57,11 +57,21 @@ inline std::size_t Find(std::string_view text, std::string_view pattern, std::si
                              : static_cast<std::size_t>(found - text.begin());
 }
 
+// What BlockAdd did to the text: the `removed` bytes (blank lines) at
+// `position` became the `inserted` bytes of the block.
+struct BlockEdit {
+  std::size_t position = 0;
+  std::size_t removed = 0;
+  std::string_view inserted;
+};
+
 // BlockAdd with the anchor searched from position `from` (0-based) on, so a
 // look-alike earlier in the text cannot catch the block. False when the
-// anchor does not occur there; the text is then unchanged.
+// anchor does not occur there; the text is then unchanged. Otherwise the
+// edit goes to `edit` when given (its `inserted` points into the text).
 bool AddBlock(std::string& text, std::size_t from, std::string_view anchor, const Pairs& entries,
-              std::optional<std::string_view> header, std::optional<std::string_view> footer);
+              std::optional<std::string_view> header, std::optional<std::string_view> footer,
+              BlockEdit* edit = nullptr);
 
 // BlockExtend; true when it appended a text to some key line.
 bool ExtendKeyLines(std::string& text, std::string_view start, std::string_view end,

@@ -7,6 +7,7 @@
 #include "engine/Formfit.h"
 #include "engine/qIniFile.h"
 #include "support/BlankLines.h"
+#include "support/StepByStepComponent.h"
 #include "support/TempDir.h"
 #include "support/TextAssert.h"
 
@@ -314,6 +315,13 @@ TEST(ComponentTest, GeneratedComponentsInstallOnceAndRemoveCleanly) {
     const Component component = Read(wed, "Gen");
     EXPECT_TRUE(SameText(text, Formfit::ComponentRemove(text, component))) << "round " << round;
     const std::string once = Install(text, component);
+    // However the engine finds its places, it finds those of the plain way.
+    EXPECT_TRUE(
+        SameText(test::StepByStepAdd(test::StepByStepRemove(text, component), component), once))
+        << "round " << round;
+    EXPECT_TRUE(SameText(test::StepByStepRemove(once, component),
+                         Formfit::ComponentRemove(once, component)))
+        << "round " << round;
     const std::string twice = Install(once, component);
     if (minBlank > 0) {
       EXPECT_TRUE(SameText(once, twice)) << "round " << round;
