@@ -1,6 +1,5 @@
-#include <commctrl.h>
-
 #include "host/Brush.h"
+#include "host/CommonControls_win.h"
 #include "host/Control.h"
 #include "host/DialogWindow.h"
 #include "host/Font.h"

@@ -1,8 +1,7 @@
-#include <commctrl.h>
-
 #include <memory>
 #include <unordered_map>
 
+#include "host/CommonControls_win.h"
 #include "wizard/WindowPropertyList.h"
 
 namespace formfit {
