@@ -33,11 +33,14 @@ class HostDialog : public DialogWindow {
   const MemberTable& Members() const override { return ClassMembers(); }
 };
 
-// Pixels of a rectangle in the dialog's units.
+// Pixels of a rectangle in the dialog's units; origin and size are mapped
+// each on its own, as the dialog manager places items.
 Bounds Pixels(const DialogWindow& dialog, int x, int y, int width, int height) {
-  RECT rect{x, y, x + width, y + height};
-  MapDialogRect(dialog.Handle(), &rect);
-  return {{rect.left, rect.top}, {rect.right - rect.left, rect.bottom - rect.top}};
+  RECT origin{x, y, 0, 0};
+  RECT size{0, 0, width, height};
+  MapDialogRect(dialog.Handle(), &origin);
+  MapDialogRect(dialog.Handle(), &size);
+  return {{origin.left, origin.top}, {size.right, size.bottom}};
 }
 
 class HostWindowTest : public testing::Test {

@@ -7,6 +7,7 @@
 #define IDE_AFTER 103
 #define IDP_DIALOGFRAME 104
 #define IDP_NOPREFIX 105
+#define IDE_INSIDE 106
 
 #define IDB_FIRST 110
 #define IDB_SECOND 111
