@@ -249,27 +249,26 @@ struct SeenBox {
 };
 SeenBox seen;
 
+// Window callbacks are stdcall on 32-bit Windows, which lambdas are not.
+BOOL CALLBACK NoteIcon(HWND child, LPARAM) {
+  const LONG style = GetWindowLongA(child, GWL_STYLE);
+  if ((style & SS_TYPEMASK) == SS_ICON && (style & WS_VISIBLE)) seen.hasIcon = true;
+  return TRUE;
+}
+
+BOOL CALLBACK ReadAndClose(HWND window, LPARAM) {
+  char className[16] = {};
+  GetClassNameA(window, className, sizeof className);
+  if (std::string(className) != "#32770") return TRUE;
+  seen.title = Window(window).Caption();
+  seen.text = Window(GetDlgItem(window, 0xFFFF)).Caption();
+  EnumChildWindows(window, NoteIcon, 0);
+  PostMessageA(window, WM_COMMAND, IDOK, 0);
+  return FALSE;
+}
+
 void CALLBACK CloseBox(HWND, UINT, UINT_PTR timer, DWORD) {
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM) -> BOOL {
-        char className[16] = {};
-        GetClassNameA(window, className, sizeof className);
-        if (std::string(className) != "#32770") return TRUE;
-        seen.title = Window(window).Caption();
-        seen.text = Window(GetDlgItem(window, 0xFFFF)).Caption();
-        EnumChildWindows(
-            window,
-            [](HWND child, LPARAM) -> BOOL {
-              const LONG style = GetWindowLongA(child, GWL_STYLE);
-              if ((style & SS_TYPEMASK) == SS_ICON && (style & WS_VISIBLE)) seen.hasIcon = true;
-              return TRUE;
-            },
-            0);
-        PostMessageA(window, WM_COMMAND, IDOK, 0);
-        return FALSE;
-      },
-      0);
+  EnumThreadWindows(GetCurrentThreadId(), ReadAndClose, 0);
   KillTimer(nullptr, timer);
 }
 
