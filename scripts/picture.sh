@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# Shows the sample dialog (a page header and a page over their placeholders)
+# on a virtual screen and captures it:
+#
+#   scripts/picture.sh [OUTDIR]     (default: docs)
+#
+# writes OUTDIR/page-header-sample.png (the whole dialog with its title bar)
+# and OUTDIR/page-header.png (the header band alone). It builds the x86_64
+# tree if needed and installs Xvfb and ImageMagick when they are missing.
+# Wine runs under Xvfb on display :97 with a desktop of its own, which draws
+# the title bars, in a prefix of its own beside the tests' headless one.
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+out=${1:-$root/docs}
+build=$root/build/x86_64
+display=:97
+
+need=()
+command -v Xvfb >/dev/null || need+=(xvfb)
+command -v import >/dev/null || need+=(imagemagick)
+command -v wine64 >/dev/null || [ -x /usr/lib/wine/wine64 ] || need+=(wine wine64)
+if [ ${#need[@]} -gt 0 ]; then
+  sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+    "${need[@]}" >/dev/null
+fi
+
+cmake -S "$root" -B "$build" -G Ninja -Wno-dev -DCMAKE_BUILD_TYPE=Debug \
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake" >/dev/null
+cmake --build "$build" -j2 --target formfit_page_header_sample >/dev/null
+
+export WINEPREFIX=$build/wineprefix-x11 WINEDEBUG=-all WINEARCH=win64
+export DISPLAY=$display
+wine=/usr/lib/wine/wine64
+work=$(mktemp -d)
+xvfb_pid=
+cleanup() {
+  /usr/lib/wine/wineserver64 -k 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+Xvfb "$display" -screen 0 640x480x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 50); do
+  xdpyinfo -display "$display" >/dev/null 2>&1 && break
+  # Without xdpyinfo, the socket tells that the server is up.
+  [ -S "/tmp/.X11-unix/X${display#:}" ] && break
+  sleep 0.1
+done
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  "$wine" wineboot.exe -i </dev/null >/dev/null 2>&1
+  /usr/lib/wine/wineserver64 -w
+fi
+
+rects=$work/rects.txt
+# The desktop window fills the screen, so screen and desktop coordinates agree.
+"$wine" explorer.exe /desktop=Formfit,640x480 \
+  "$build/tests/wizard/formfit_page_header_sample.exe" "$(printf 'Z:%s' "${rects//\//\\}")" 8 \
+  </dev/null >/dev/null 2>&1 &
+for _ in $(seq 100); do
+  [ -s "$rects" ] && break
+  sleep 0.1
+done
+[ -s "$rects" ] || { echo "picture.sh: the sample window did not appear" >&2; exit 1; }
+sleep 2  # let it paint
+import -display "$display" -window root "$work/screen.png"
+
+mkdir -p "$out"
+read -r _ dx dy dw dh < <(grep '^dialog' "$rects")
+read -r _ hx hy hw hh < <(grep '^header' "$rects")
+convert "$work/screen.png" -crop "${dw}x${dh}+${dx}+${dy}" +repage "$out/page-header-sample.png"
+convert "$work/screen.png" -crop "${hw}x${hh}+${hx}+${hy}" +repage "$out/page-header.png"
+echo "picture.sh: wrote $out/page-header-sample.png (${dw}x${dh}) and $out/page-header.png (${hw}x${hh})"

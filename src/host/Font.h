@@ -1,0 +1,34 @@
+// A font by face name and size in points; owns its GDI font. A window that
+// shows the font must not outlive it.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace formfit {
+
+class Font {
+ public:
+  Font(int points, std::string face, bool bold = false);
+  ~Font();
+  Font(const Font&) = delete;
+  Font& operator=(const Font&) = delete;
+
+  HFONT Handle() const { return handle_; }
+  const std::string& Face() const { return face_; }
+  int Points() const { return points_; }
+  bool IsBold() const { return bold_; }
+  // Remakes the font bold or regular.
+  void SetBold(bool bold);
+
+ private:
+  void Make();
+
+  int points_;
+  std::string face_;
+  bool bold_;
+  HFONT handle_ = nullptr;
+};
+
+}  // namespace formfit
