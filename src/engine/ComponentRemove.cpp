@@ -1,3 +1,4 @@
+#include <cstring>
 #include <map>
 #include <unordered_map>
 #include <vector>
@@ -59,17 +60,21 @@ class ContentBlockCutter {
     return !JoinsIntoMarkerLine(start);
   }
 
-  // The text with every cut made.
-  std::string Result() const {
-    std::string text;
-    text.reserve(text_.size());
+  // Makes every cut in `text`, the text the cutter was made on, in place:
+  // its buffer is kept for what is added next.
+  void Apply(std::string& text) const {
+    std::size_t kept = 0;
     std::size_t from = 0;
+    auto keep = [&](std::size_t until) {
+      std::memmove(text.data() + kept, text.data() + from, until - from);
+      kept += until - from;
+    };
     for (const auto& [start, end] : cuts_) {
-      text.append(text_, from, start - from);
+      keep(start);
       from = end;
     }
-    text.append(text_, from, npos);
-    return text;
+    keep(text.size());
+    text.resize(kept);
   }
 
  private:
@@ -143,11 +148,14 @@ bool PlainTags(const Component& component) {
 
 std::string RemoveContentBlocks(std::string text, const Component& component) {
   if (!PlainTags(component)) return RemoveContentBlocksOneByOne(std::move(text), component);
-  ContentBlockCutter cutter(text);
-  for (const Component::Content& content : component.Contents()) {
-    if (!cutter.Cut(content.tag)) return RemoveContentBlocksOneByOne(std::move(text), component);
+  {
+    ContentBlockCutter cutter(text);
+    for (const Component::Content& content : component.Contents()) {
+      if (!cutter.Cut(content.tag)) return RemoveContentBlocksOneByOne(std::move(text), component);
+    }
+    cutter.Apply(text);
   }
-  return cutter.Result();
+  return text;
 }
 
 }  // namespace
