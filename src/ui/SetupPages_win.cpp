@@ -1,5 +1,4 @@
 #include "ui/SetupPages.h"
-
 #include "ui/wzpChangeMode.h"
 #include "ui/wzpComponentChoice.h"
 #include "ui/wzpFolderChoice.h"

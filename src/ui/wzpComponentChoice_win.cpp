@@ -12,7 +12,8 @@ _wzpComponentChoice& _wzpComponentChoice::Init(DialogWindow* owner,
   qWizardPage::Init(owner, ResourceID("_wzpComponentChoice"), {}, true);
 
   Component = std::make_unique<FixedText>(*this, IDT_COMPONENT_LABEL);
-  Component->SetLabel({Symbol("Component"), LanguageText(text::kComponentLabel, "Komponente:"), {}});
+  Component->SetLabel(
+      {Symbol("Component"), LanguageText(text::kComponentLabel, "Komponente:"), {}});
   Component->SetTextValue(Component->Label().caption);
 
   cboComponent = std::make_unique<ComboBox>(*this, IDC_COMPONENT);

@@ -26,8 +26,9 @@ Value wzpInfo::SetInfoValue(const Value& value) {
 }
 
 const MemberTable& wzpInfo::ClassMembers() {
-  static const MemberTable table = MemberTableOf<wzpInfo>(&qWizardPage::ClassMembers())
-                                       .Property("Info", &wzpInfo::InfoValue, &wzpInfo::SetInfoValue);
+  static const MemberTable table =
+      MemberTableOf<wzpInfo>(&qWizardPage::ClassMembers())
+          .Property("Info", &wzpInfo::InfoValue, &wzpInfo::SetInfoValue);
   return table;
 }
 

@@ -169,8 +169,8 @@ TEST(StampTest, EightDigitDateBlankAndTime) {
 
 TEST(FolderListingTest, ListsTheOrdinaryFilesWithTheExtensionCaseAside) {
   TempDir dir;
-  for (const char* name : {"grid.wed", "TOOLS.WED", "Mixed.Wed", "grid.wed.bak", "notes.txt",
-                           "grid.wedding"}) {
+  for (const char* name :
+       {"grid.wed", "TOOLS.WED", "Mixed.Wed", "grid.wed.bak", "notes.txt", "grid.wedding"}) {
     dir.WriteFile(name, "x");
   }
   std::filesystem::create_directory(dir.Path() + "folder.wed");

@@ -74,7 +74,8 @@ int main(int argc, char** argv) {
   header.SetCaption(LanguageText(shown.caption));
   header.SetDescription(LanguageText(shown.description));
   ProcessWaitingMessages();
-  UpdateWindow(dialog.Handle());
+  RedrawWindow(dialog.Handle(), nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   if (open) {
     const HWND list = FindWindowExA(shown.page->Handle(), nullptr, "ComboBox", nullptr);
     SetFocus(list);

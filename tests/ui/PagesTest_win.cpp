@@ -93,7 +93,8 @@ class PopUpWatch {
 const std::string kText218 = Crlf(
     "Bitte wählen Sie eine Komponente.\nIst die Liste leer, enthält der Ordner BIN des gewählten "
     "Verzeichnisses keine Komponentendatei (*.wed).");
-const std::string kText219 = "Bitte wählen Sie das Verzeichnis, in dem Visual Objects installiert ist.";
+const std::string kText219 =
+    "Bitte wählen Sie das Verzeichnis, in dem Visual Objects installiert ist.";
 const std::string kText561 = "Wählen Sie das Verzeichnis, in dem Visual Objects installiert ist.";
 
 class PageTest : public testing::Test {
@@ -178,7 +179,8 @@ TEST_F(FolderPageTest, ControlsAsInTheTemplateWithTheLanguageTexts) {
   EXPECT_EQ(Window(Item(page, IDT_FOLDER_LABEL)).Caption(), "Ordner:");
   EXPECT_EQ(Window(Item(page, IDB_FOLDER_CHOICE)).Caption(), "&Durchsuchen...");
   const LONG_PTR edit = StyleOf(Item(page, IDE_FOLDER));
-  EXPECT_EQ(edit & (ES_READONLY | ES_AUTOHSCROLL | WS_TABSTOP), ES_READONLY | ES_AUTOHSCROLL | WS_TABSTOP);
+  EXPECT_EQ(edit & (ES_READONLY | ES_AUTOHSCROLL | WS_TABSTOP),
+            ES_READONLY | ES_AUTOHSCROLL | WS_TABSTOP);
   EXPECT_TRUE(ExStyleOf(Item(page, IDE_FOLDER)) & WS_EX_CLIENTEDGE);
   EXPECT_EQ(Window(Item(page, IDE_FOLDER)).Caption(), "");
 }
@@ -300,8 +302,7 @@ class ComponentPageTest : public PageTest {
     return Shown()[static_cast<size_t>(index)];
   }
   // Writes a component file changed `age` ago.
-  void WriteComponent(const std::string& name, const std::string& text,
-                      std::chrono::seconds age) {
+  void WriteComponent(const std::string& name, const std::string& text, std::chrono::seconds age) {
     const std::string path = dir.WriteFile(name, Crlf(text));
     std::filesystem::last_write_time(path, std::filesystem::file_time_type::clock::now() - age);
   }
@@ -459,9 +460,9 @@ TEST_F(ComponentPageTest, ComponentFileCannotBeWritten) {
 TEST_F(ComponentPageTest, TheBundledSampleOffersItsComponents) {
   page.FillUsing(FileSpec(test::ExamplesDir() + "VO28\\BIN\\"));
   std::vector<std::string> shown = Shown();
-  EXPECT_EQ(shown, (std::vector<std::string>{"Drehfeld (Spinner) mit Schaltflächen", "GridCtl",
-                                             "GridMenu", "GridWin", "Kalender und Datumsauswahl",
-                                             "StatusCtl"}));
+  EXPECT_EQ(shown,
+            (std::vector<std::string>{"Drehfeld (Spinner) mit Schaltflächen", "GridCtl", "GridMenu",
+                                      "GridWin", "Kalender und Datumsauswahl", "StatusCtl"}));
 }
 
 // --- wzpChangeMode ---------------------------------------------------------
@@ -476,7 +477,9 @@ class ModePageTest : public PageTest {
     page.Destroy();
     PageTest::TearDown();
   }
-  bool Pressed(int id) const { return SendMessageA(Item(page, id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+  bool Pressed(int id) const {
+    return SendMessageA(Item(page, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+  }
   wzpChangeMode page;
 };
 
@@ -514,7 +517,11 @@ TEST_F(ModePageTest, ModeWrittenAndReadByName) {
        false,
        true},
       {"Add after Remove", {Symbol("Remove"), Symbol("Add")}, Symbol("Add"), true, false},
-      {"another symbol changes nothing", {Symbol("Add"), Symbol("Replace")}, Symbol("Add"), true, false},
+      {"another symbol changes nothing",
+       {Symbol("Add"), Symbol("Replace")},
+       Symbol("Add"),
+       true,
+       false},
       {"a text is no mode", {Value("Remove")}, Symbol(), false, false},
       {"no value changes nothing", {Symbol("Remove"), Value()}, Symbol("Remove"), false, true},
   };
@@ -551,8 +558,9 @@ TEST_F(PageTest, PagesAreMadeByTheirClassNames) {
     const char* pageClass;
     const char* member;  // a member only that class has
   };
-  for (const Row& row : {Row{"wzpInfo", "Info"}, Row{"WZPFOLDERCHOICE", "Folder"},
-                         Row{"wzpComponentChoice", "ComponentName"}, Row{"wzpChangeMode", "Mode"}}) {
+  for (const Row& row :
+       {Row{"wzpInfo", "Info"}, Row{"WZPFOLDERCHOICE", "Folder"},
+        Row{"wzpComponentChoice", "ComponentName"}, Row{"wzpChangeMode", "Mode"}}) {
     SCOPED_TRACE(row.pageClass);
     std::unique_ptr<qWizardPage> page = CreateSetupPage(Symbol(row.pageClass), &owner);
     ASSERT_NE(page, nullptr);
