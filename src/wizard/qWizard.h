@@ -312,6 +312,9 @@ class qWizard : public _QWIZARD {
   // The wizard's resize: the header, buttons and separator follow by their
   // owner alignment, then the current page is placed anew.
   void OnSize(Dimension client) override;
+  // A disabled button runs nothing, also when it is clicked by a message:
+  // while Finish or Abort wait for the owner, no second click starts them.
+  bool OnButtonClicked(Control& button) override;
 
  private:
   // The number a reference stands for; 0 when it is neither a number nor a

@@ -258,6 +258,11 @@ bool qWizard::RepositionPage(Window& page) {
   return true;
 }
 
+bool qWizard::OnButtonClicked(Control& button) {
+  if (!button.IsEnabled()) return true;
+  return _QWIZARD::OnButtonClicked(button);
+}
+
 void qWizard::OnSize(Dimension client) {
   _QWIZARD::OnSize(client);
   if (!IsValid(currentPageNo_)) return;
