@@ -12,3 +12,7 @@
 #define IDB_FIRST 110
 #define IDB_SECOND 111
 #define IDE_FIELD 112
+
+#define IDP_WIZARD 120
+#define IDE_PAGETEXT 121
+#define IDB_PAGEBUTTON 122
