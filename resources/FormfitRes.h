@@ -31,3 +31,6 @@
 #define IDR_MODE_ADD 100
 #define IDR_MODE_REMOVE 101
 #define IDG_MODE 102
+
+/* _dlgFormfit */
+#define IDP_SETUP_WIZARD 100
