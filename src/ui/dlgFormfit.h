@@ -16,11 +16,15 @@ namespace formfit {
 // The layout class of the template "_dlgFormfit".
 class _dlgFormfit : public DialogWindow {
  public:
-  // Makes the hidden dialog with the wizard over its placeholder, following
-  // the dialog's width and height, and the caption text 100.
+  // Makes the hidden dialog with the caption text 100.
   _dlgFormfit();
 
  protected:
+  // Makes the wizard over the placeholder, following the dialog's width and
+  // height. Called by the finished dialog class: the wizard looks up its
+  // owner's handlers when it is made.
+  void CreateWizard();
+
   std::unique_ptr<wzFormfit> wizard_;
 };
 

@@ -17,6 +17,9 @@ _dlgFormfit::_dlgFormfit() {
   const HICON icon = LoadIconA(GetModuleHandleA(nullptr), "ICOFORMFIT");
   Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
   Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+}
+
+void _dlgFormfit::CreateWizard() {
   wizard_ = std::make_unique<wzFormfit>();
   wizard_->Init(this, ResourceID(IDP_SETUP_WIZARD));
   wizard_->SetLabel(HyperLabel{Symbol("Wizard"), "Wizard", ""});
@@ -25,10 +28,12 @@ _dlgFormfit::_dlgFormfit() {
 }
 
 dlgFormfit::dlgFormfit(const std::vector<std::string>& words) {
+  CreateWizard();
   ReadKeywords(ReadStartKeywords(words, [] { return CAVODir(); }));
 }
 
 dlgFormfit::dlgFormfit(const std::string& folder) {
+  CreateWizard();
   Keywords keywords = ::formfit::ReadKeywords(folder);
   if (keywords.cavoFolder.empty()) {
     if (const std::optional<FileSpec> located = CAVODir())

@@ -1,0 +1,187 @@
+// formfit.exe as its users run it: a person walking the wizard, and an
+// installer running it silently, each on a copy of the sample installation.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "ProgramDriver_win.h"
+#include "base/StringRules.h"
+#include "base/TextNumbers.h"
+#include "engine/Formfit.h"
+#include "engine/qIniFile.h"
+#include "env/LanguageStrings.h"
+#include "support/TempDir.h"
+#include "support/TextAssert.h"
+
+namespace formfit::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kProgram = FORMFIT_PROGRAM;
+
+// The program's texts, from the language file that lies beside it.
+std::string T(unsigned number) {
+  static const LanguageTable table =
+      LanguageTable::FromFile(std::string(FORMFIT_RESOURCES_DIR) + "/Formfit.sys");
+  return table.Lookup(number, "");
+}
+
+const std::string kDialogTitle = T(text::kDialogCaption);
+
+class FormfitProgram : public ::testing::Test {
+ protected:
+  FormfitProgram() {
+    fs::copy(ExamplesDir() + "VO28", folder, fs::copy_options::recursive);
+    original = ReadFile(Configuration());
+  }
+
+  std::string Configuration() const { return bin + "DEDUDED.INF"; }
+  std::string Backup(int number) const { return bin + "DEDUDED.00" + std::to_string(number); }
+  std::string Words(const std::string& more) const { return "\"cavopath=" + folder + "\" " + more; }
+
+  // The configuration text after installing `name` from `file` as the engine does.
+  std::string Installed(const std::string& name, const std::string& file) const {
+    const Component component = Component::Read(qIniFile(bin + file).Contents(), name);
+    return Formfit::ComponentReinstall(original, component).text;
+  }
+
+  TempDir dir;
+  std::string folder = dir.Path() + "VO28";
+  std::string bin = folder + "\\BIN\\";
+  std::string original;
+};
+
+// The wizard, page by page: the header caption tells which page is shown.
+void ExpectPage(HWND dialog, const std::string& caption) {
+  if (WaitForChild(dialog, "Static", caption)) return;
+  std::string shown;
+  for (const std::string& text : Texts(dialog)) shown += "[" + text + "]";
+  ADD_FAILURE() << "no page " << caption << "; the dialog shows " << shown;
+}
+
+void ClickAndExpect(HWND dialog, const std::string& button, const std::string& nextCaption) {
+  HWND found = FindChild(dialog, "Button", button);
+  ASSERT_NE(nullptr, found) << button;
+  Click(found);
+  ExpectPage(dialog, nextCaption);
+}
+
+// Closes the message box with that title and gives its text.
+std::string CloseMessageBox(RunningProgram& program, const std::string& title) {
+  HWND box = program.WaitForWindow(title);
+  if (!box) return "(no message box " + title + ")";
+  std::string text;
+  for (const std::string& line : Texts(box)) text += line;
+  Click(FindChild(box, "Button", "OK"));
+  return text;
+}
+
+TEST_F(FormfitProgram, AUserAddsAComponentThroughTheFivePages) {
+  RunningProgram program(kProgram, Words(""));
+  ASSERT_TRUE(program.Started());
+  HWND dialog = program.WaitForWindow(kDialogTitle);
+  ASSERT_NE(nullptr, dialog);
+
+  ExpectPage(dialog, T(text::kWelcomeCaption));
+  ClickAndExpect(dialog, T(text::kNext), T(text::kFolderCaption));
+  EXPECT_NE(nullptr, FindChild(dialog, "Edit", folder + "\\"));
+  ClickAndExpect(dialog, T(text::kNext), T(text::kComponentCaption));
+  HWND list = FindChildOfClass(dialog, "ComboBox");
+  ASSERT_NE(nullptr, list);
+  const LRESULT item = SendMessageA(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                    reinterpret_cast<LPARAM>("GridCtl"));
+  ASSERT_NE(CB_ERR, item);
+  SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
+  ClickAndExpect(dialog, T(text::kNext), T(text::kModeCaption));
+  HWND add = FindChild(dialog, "Button", T(text::kModeAdd));
+  ASSERT_NE(nullptr, add);
+  EXPECT_EQ(BST_CHECKED, SendMessageA(add, BM_GETCHECK, 0, 0));
+  ClickAndExpect(dialog, T(text::kNext), T(text::kSummaryCaption));
+  Click(FindChild(dialog, "Button", T(text::kFinish)));
+
+  const std::string message = CloseMessageBox(program, T(text::kInstallCaption));
+  EXPECT_TRUE(SameText(T(text::kInstalled) + "\r\n" + Lower(Backup(0)), message));
+  EXPECT_EQ(0, program.WaitForExit());
+  EXPECT_TRUE(SameText(Installed("GridCtl", "grid.wed"), ReadFile(Configuration())));
+  EXPECT_TRUE(SameText(original, ReadFile(Backup(0))));
+}
+
+TEST_F(FormfitProgram, AFailedChangeReturnsToTheFirstPageAndAbortEndsWithoutAChange) {
+  fs::remove(Configuration());
+  RunningProgram program(kProgram, Words(""));
+  HWND dialog = program.WaitForWindow(kDialogTitle);
+  ASSERT_NE(nullptr, dialog);
+  for (const std::string& caption : {T(text::kFolderCaption), T(text::kComponentCaption),
+                                     T(text::kModeCaption), T(text::kSummaryCaption)}) {
+    ClickAndExpect(dialog, T(text::kNext), caption);
+  }
+  Click(FindChild(dialog, "Button", T(text::kFinish)));
+
+  const std::string message = CloseMessageBox(program, T(text::kInstallCaption));
+  EXPECT_TRUE(SameText(T(text::kNotFoundBeforeFolder) + "\r\n" + Lower(bin) + "\r\n\r\n" +
+                           T(text::kNotFoundAfterFolder),
+                       message));
+  ExpectPage(dialog, T(text::kWelcomeCaption));
+  Click(FindChild(dialog, "Button", T(text::kAbort)));
+
+  EXPECT_EQ(1, program.WaitForExit());
+  EXPECT_FALSE(fs::exists(Configuration()));
+  EXPECT_FALSE(fs::exists(Backup(0)));
+}
+
+// An installer reads the outcome from the exit status, and nothing is shown.
+TEST_F(FormfitProgram, SilentRunsShowNothingAndExitWithTheirOutcome) {
+  struct Row {
+    const char* name;
+    std::string words;
+    int exitStatus;
+    bool changed;
+  };
+  const std::string grid = "\"compfile=" + bin + "grid.wed\" component=GridCtl";
+  const Row rows[] = {
+      {"mode neither Add nor Remove", grid + " mode=Delete silent", 1, false},
+      {"no component file", "\"compfile=" + bin + "none.wed\" mode=Add silent", 3, false},
+      {"component file without entries", "\"compfile=" + bin + "empty.wed\" mode=Add silent", 9,
+       false},
+      {"added", grid + " mode=Add silent", 0, true},
+      {"removed again", grid + " mode=Remove SILENT", 0, true},
+  };
+  dir.WriteFile("VO28\\BIN\\empty.wed", "[CONTENTS]\r\n");
+  int backups = 0;
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    const std::string before = ReadFile(Configuration());
+    RunningProgram program(kProgram, Words(row.words));
+    ASSERT_TRUE(program.Started());
+    EXPECT_EQ(row.exitStatus, program.WaitForExit());
+    EXPECT_FALSE(program.ShowedAWindow());
+    EXPECT_EQ(row.changed, ReadFile(Configuration()) != before);
+    if (row.changed) {
+      EXPECT_TRUE(SameText(before, ReadFile(Backup(backups++))));
+    }
+    EXPECT_FALSE(fs::exists(Backup(backups)));
+  }
+
+  fs::remove(Configuration());
+  RunningProgram missing(kProgram, Words(grid + " mode=Add silent"));
+  EXPECT_EQ(2, missing.WaitForExit());
+  EXPECT_FALSE(missing.ShowedAWindow());
+}
+
+TEST_F(FormfitProgram, SilentRunOnAFileHeldByAnotherProgram) {
+  const HANDLE held =
+      CreateFileA(Configuration().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(INVALID_HANDLE_VALUE, held);
+  RunningProgram program(
+      kProgram, Words("\"compfile=" + bin + "grid.wed\" component=GridCtl mode=Add silent"));
+  const int exitStatus = program.WaitForExit();
+  CloseHandle(held);
+  EXPECT_EQ(4, exitStatus);
+  EXPECT_FALSE(program.ShowedAWindow());
+  EXPECT_TRUE(SameText(original, ReadFile(Configuration())));
+}
+
+}  // namespace
+}  // namespace formfit::test
