@@ -28,8 +28,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const bool plain = std::memchr(data, 0, size) == nullptr;
   for (size_t i = 0; i < sections.size() && i < 16; ++i) {
     Check(ini.ExistSection(sections[i]));
-    for (const formfit::Pair& pair : ini.ReadSection(sections[i])) {
-      Check(!plain || ini.Read(sections[i], pair.key, "") == pair.value);
+    const formfit::Pairs pairs = ini.ReadSection(sections[i]);
+    for (size_t k = 0; k < pairs.size() && k < 16; ++k) {
+      Check(!plain || ini.Read(sections[i], pairs[k].key, "") == pairs[k].value);
     }
   }
   ini.ReadSection("");

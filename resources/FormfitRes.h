@@ -14,3 +14,23 @@
 #define IDB_WIZARD_FINISH 103
 #define IDB_WIZARD_ABORT 104
 #define IDT_WIZARD_SEPARATOR 105
+
+/* _wzpInfo */
+#define IDT_INFO_TEXT 100
+
+/* _wzpFolderChoice */
+#define IDT_FOLDER_LABEL 100
+#define IDE_FOLDER 101
+#define IDB_FOLDER_CHOICE 102
+
+/* _wzpComponentChoice */
+#define IDT_COMPONENT_LABEL 100
+#define IDC_COMPONENT 101
+
+/* _wzpChangeMode */
+#define IDR_MODE_ADD 100
+#define IDR_MODE_REMOVE 101
+#define IDG_MODE 102
+
+/* _dlgFormfit */
+#define IDP_SETUP_WIZARD 100

@@ -68,33 +68,16 @@ std::size_t FindAppended(std::string_view value, std::string_view appended) {
 
 bool IsExtension(const Pair& entry) { return !entry.value.empty() && entry.value[0] == '+'; }
 
-// The frame BlockExtend and BlockReduce share. `editLine(window, p, eol, entry)`
+// The frame BlockExtend and BlockReduce share. `editLine(text, p, eol, entry)`
 // changes the key line that starts behind the CR LF at `p` and ends at `eol`
-// and says whether it changed it. True when some line changed.
-//
-// The edits happen in a copy of the range (plus enough text behind it that
-// every key line which can start inside the range, even after earlier edits
-// moved it, lies whole in the copy), and the text is rebuilt once at the end:
-// each entry costs a search of the range, not a move of the whole text.
+// and says whether it changed it. True when some line changed. The lines are
+// edited in place: the parts lie near the end of the file, so an edit moves
+// little, and the text is never held twice.
 template <typename EditLine>
 bool EditKeyLines(std::string& text, std::string_view start, std::string_view end, Pairs& entries,
                   EditLine editLine) {
   const std::optional<Range> range = FindRange(text, start, end);
   if (!range) return false;
-
-  std::size_t slack = 0;
-  for (const Pair& entry : entries) {
-    if (IsExtension(entry)) slack += entry.key.size() + entry.value.size() + 3;
-  }
-  // The copy ends at a line end (or the end of the text), so a key line that
-  // runs to the end of the copy ends there in the text as well.
-  const std::size_t reach = std::min(text.size(), range->end + slack);
-  std::size_t windowEnd = text.find(kCrLf, reach);
-  if (windowEnd == npos) windowEnd = text.size();
-  std::string window;
-  window.reserve(windowEnd - range->start + slack);
-  window.append(text, range->start, windowEnd - range->start);
-  const std::size_t last = range->end - range->start;
 
   bool changed = false;
   std::vector<bool> done(entries.size(), false);
@@ -102,14 +85,14 @@ bool EditKeyLines(std::string& text, std::string_view start, std::string_view en
     Pair& entry = entries[i];
     if (!IsExtension(entry)) continue;
     const std::string keyLine = std::string(kCrLf) + entry.key + "=";
-    const std::size_t p = component::Find(window, keyLine, 1);
-    if (p == npos || p > last) {
+    const std::size_t p = component::Find(text, keyLine, range->start + 1);
+    if (p == npos || p > range->end) {
       entry.value.erase(0, 1);
       continue;
     }
-    std::size_t eol = window.find(kCrLf, p + 3);
-    if (eol == npos) eol = window.size();
-    changed = editLine(window, p, eol, entry) || changed;
+    std::size_t eol = text.find(kCrLf, p + 3);
+    if (eol == npos) eol = text.size();
+    changed = editLine(text, p, eol, entry) || changed;
     done[i] = true;
   }
 
@@ -120,24 +103,23 @@ bool EditKeyLines(std::string& text, std::string_view start, std::string_view en
     ++kept;
   }
   entries.resize(kept);
-  if (changed) text.replace(range->start, windowEnd - range->start, window);
   return changed;
 }
 
-bool AppendToLine(std::string& window, std::size_t, std::size_t eol, const Pair& entry) {
-  window.insert(eol, entry.value, 1);
+bool AppendToLine(std::string& text, std::size_t, std::size_t eol, const Pair& entry) {
+  text.insert(eol, entry.value, 1);
   return entry.value.size() > 1;
 }
 
-bool TakeFromLine(std::string& window, std::size_t p, std::size_t eol, const Pair& entry) {
+bool TakeFromLine(std::string& text, std::size_t p, std::size_t eol, const Pair& entry) {
   const std::string_view appended = std::string_view(entry.value).substr(1);
   if (appended.empty()) return false;
   const std::size_t valueStart = p + 2 + entry.key.size() + 1;
   if (eol < valueStart) return false;  // a key with a line end in it
   const std::size_t f =
-      FindAppended(std::string_view(window).substr(valueStart, eol - valueStart), appended);
+      FindAppended(std::string_view(text).substr(valueStart, eol - valueStart), appended);
   if (f == npos) return false;
-  window.erase(valueStart + f, appended.size());
+  text.erase(valueStart + f, appended.size());
   return true;
 }
 

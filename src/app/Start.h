@@ -1,0 +1,49 @@
+// The program's whole run: the command-line words go to the setup dialog,
+// which reads them into its wizard; then the dialog is shown, or, in a
+// silent run, the change is made at once and nothing is shown.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/Keywords.h"
+#include "base/FileSpec.h"
+
+namespace formfit {
+
+// What the run needs of the setup dialog. The dialog lives in the window
+// layer; the run only starts it.
+class SetupDialog {
+ public:
+  virtual ~SetupDialog() = default;
+  // True when the command line asked for a silent run.
+  virtual bool Silent() const = 0;
+  // Shows the dialog modally until it closes; true when it closed after a
+  // change that succeeded.
+  virtual bool Show() = 0;
+  // Makes the change with the values read from the command line, showing
+  // nothing; the exit status of its outcome.
+  virtual int Setup() = 0;
+};
+
+// Builds the setup dialog from the command-line words.
+using SetupDialogMaker =
+    std::function<std::unique_ptr<SetupDialog>(const std::vector<std::string>&)>;
+
+// The whole run with the words of the command line; the process exit status.
+// A silent run exits with the status of its change (see StatusCodes.h); an
+// interactive one with 0 when the dialog closed after a successful change
+// and 1 otherwise.
+int Start(const std::vector<std::string>& words, const SetupDialogMaker& makeDialog);
+
+// The installation folder when the command line names none.
+using FolderLocator = std::function<std::optional<FileSpec>()>;
+
+// The keywords of the words, with the folder from `locate` when the words
+// give none (or an empty one) and the locator finds a folder.
+Keywords ReadStartKeywords(const std::vector<std::string>& words, const FolderLocator& locate);
+
+}  // namespace formfit

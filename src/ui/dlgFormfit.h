@@ -1,0 +1,67 @@
+// The setup dialog, the program's only window: a dialog filled by the setup
+// wizard. It is built hidden with the command line read into the wizard;
+// Show runs it modally, and a silent run calls Setup without showing it.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/Start.h"
+#include "host/DialogWindow.h"
+#include "ui/wzFormfit.h"
+
+namespace formfit {
+
+// The layout class of the template "_dlgFormfit".
+class _dlgFormfit : public DialogWindow {
+ public:
+  // Makes the hidden dialog with the wizard over its placeholder, following
+  // the dialog's width and height, and the caption text 100.
+  _dlgFormfit();
+
+ protected:
+  std::unique_ptr<wzFormfit> wizard_;
+};
+
+class dlgFormfit : public _dlgFormfit, public SetupDialog {
+ public:
+  // The words of the command line, read into the wizard (see Keywords.h),
+  // with the located installation when they give no folder.
+  explicit dlgFormfit(const std::vector<std::string>& words);
+  // The dialog opened on an installation folder.
+  explicit dlgFormfit(const std::string& folder);
+
+  wzFormfit& Wizard() { return *wizard_; }
+
+  bool Silent() const override { return wizard_->Silent(); }
+  // Shows the dialog and runs it until the wizard finished or was aborted;
+  // true when it closed after a change that succeeded.
+  bool Show() override;
+  // The change without showing anything; its exit status.
+  int Setup() override { return wizard_->Setup().exitStatus; }
+
+  // The wizard's notifications. Finish makes the change: on success the
+  // dialog closes, otherwise the wizard goes back to its first page with
+  // every choice kept. Abort closes the dialog without a change.
+  bool OnWizardFinish();
+  bool OnWizardAbort();
+
+  static const MemberTable& ClassMembers();
+
+ protected:
+  const MemberTable& Members() const override { return ClassMembers(); }
+  // Esc and the close box abort as the Cancel button does.
+  bool OnCommand(int code, int id, HWND control) override;
+
+ private:
+  void ReadKeywords(const Keywords& keywords);
+  void Close(bool changed);
+  Value CallOnWizardFinish(const ValueList&) { return OnWizardFinish(); }
+  Value CallOnWizardAbort(const ValueList&) { return OnWizardAbort(); }
+
+  bool closed_ = false;
+  bool changed_ = false;
+};
+
+}  // namespace formfit

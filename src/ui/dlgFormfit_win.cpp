@@ -1,0 +1,100 @@
+#include <stdexcept>
+
+#include "FormfitRes.h"
+#include "base/TextNumbers.h"
+#include "env/CAVODir.h"
+#include "host/OwnerAlignment.h"
+#include "ui/LanguageText.h"
+#include "ui/dlgFormfit.h"
+
+namespace formfit {
+
+_dlgFormfit::_dlgFormfit() {
+  if (!Create(nullptr, ResourceID("_dlgFormfit"))) {
+    throw std::runtime_error("the setup dialog cannot be made");
+  }
+  SetCaption(LanguageText(text::kDialogCaption, "Setup DU-Rodadu Dazodo v3"));
+  const HICON icon = LoadIconA(GetModuleHandleA(nullptr), "ICOFORMFIT");
+  Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+  Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+  wizard_ = std::make_unique<wzFormfit>();
+  wizard_->Init(this, ResourceID(IDP_SETUP_WIZARD));
+  wizard_->SetLabel(HyperLabel{Symbol("Wizard"), "Wizard", ""});
+  wizard_->SetOwnerAlignment(OwnerAlignment::Marker | OwnerAlignment::Width |
+                             OwnerAlignment::Height);
+}
+
+dlgFormfit::dlgFormfit(const std::vector<std::string>& words) {
+  ReadKeywords(ReadStartKeywords(words, [] { return CAVODir(); }));
+}
+
+dlgFormfit::dlgFormfit(const std::string& folder) {
+  Keywords keywords = ::formfit::ReadKeywords(folder);
+  if (keywords.cavoFolder.empty()) {
+    if (const std::optional<FileSpec> located = CAVODir())
+      keywords.cavoFolder = located->FullPath();
+  }
+  ReadKeywords(keywords);
+}
+
+void dlgFormfit::ReadKeywords(const Keywords& keywords) {
+  if (!keywords.cavoFolder.empty()) wizard_->SetCAVOFolder(keywords.cavoFolder);
+  if (!keywords.componentName.empty()) wizard_->SetComponentName(keywords.componentName);
+  if (!keywords.componentFile.empty()) wizard_->SetComponentFile(keywords.componentFile);
+  if (keywords.mode) wizard_->SetMode(*keywords.mode);
+  if (keywords.silent) wizard_->SetSilent(true);
+}
+
+bool dlgFormfit::Show() {
+  ShowWindow(Handle(), SW_SHOW);
+  SetForegroundWindow(Handle());
+  MSG message;
+  while (!closed_ && GetMessageA(&message, nullptr, 0, 0) > 0) {
+    if (!IsDialogMessageA(Handle(), &message)) {
+      TranslateMessage(&message);
+      DispatchMessageA(&message);
+    }
+  }
+  return changed_;
+}
+
+void dlgFormfit::Close(bool changed) {
+  // The window stays until the object goes: the wizard that asked for the
+  // close is still inside its own handler.
+  closed_ = true;
+  changed_ = changed;
+  ShowWindow(Handle(), SW_HIDE);
+  PostMessageA(Handle(), WM_NULL, 0, 0);
+}
+
+bool dlgFormfit::OnWizardFinish() {
+  const bool ok = wizard_->Setup().ok;
+  if (ok) {
+    Close(true);
+  } else {
+    wizard_->SetCurrentPageNo(wizard_->GetFirstPageNo());
+  }
+  return ok;
+}
+
+bool dlgFormfit::OnWizardAbort() {
+  Close(false);
+  return true;
+}
+
+bool dlgFormfit::OnCommand(int code, int id, HWND control) {
+  if (id == IDCANCEL) {
+    wizard_->OnAbort();
+    return true;
+  }
+  return _dlgFormfit::OnCommand(code, id, control);
+}
+
+const MemberTable& dlgFormfit::ClassMembers() {
+  static const MemberTable table = MemberTableOf<dlgFormfit>(&DialogWindow::ClassMembers())
+                                       .Method("OnWizardFinish", &dlgFormfit::CallOnWizardFinish)
+                                       .Method("OnWizardAbort", &dlgFormfit::CallOnWizardAbort);
+  return table;
+}
+
+}  // namespace formfit

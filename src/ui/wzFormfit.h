@@ -1,0 +1,59 @@
+// The setup wizard: the five pages of a setup and the process page, the
+// values of a run (installation folder, component, component file, mode,
+// silent) kept as page values, the pages prepared as they are shown, and the
+// change made through the setup action.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "app/SetupAction.h"
+#include "base/Symbol.h"
+#include "wizard/qWizard.h"
+
+namespace formfit {
+
+class wzFormfit : public qWizard {
+ public:
+  // Makes the wizard over the owner's placeholder: page space, navigator
+  // captions (texts 500 to 503), the pages Welcome, CAVOFolder, Component,
+  // Mode and Summary with their header texts (510 to 519), Summary as the
+  // finish page and Setup as the process page (520, 521). Welcome is current.
+  wzFormfit& Init(DialogWindow* owner, std::optional<ResourceID> placeholderId) override;
+
+  // Prepares the page by its name, then activates it as the wizard does:
+  // Welcome and Summary get their texts (550, 590) and Mode gets Add when
+  // first shown; CAVOFolder gets the located installation folder when first
+  // shown with none; Component is filled from the folder's BIN folder every
+  // time, and on a return selects the command line's component again.
+  bool ActivatePage(const Value& page, bool notify = true) override;
+
+  // Makes the change with the values below. Unless the run is silent, the
+  // outcome is shown in an information box owned by the wizard.
+  SetupResult Setup();
+
+  // The values of the run. Each is its page's value: written to the page
+  // once it has been shown, else kept as its default value.
+  // The folder, trimmed, with a "\" at its end unless empty.
+  std::string CAVOFolder();
+  void SetCAVOFolder(const std::string& folder);
+  std::string ComponentName();
+  void SetComponentName(const std::string& name);
+  std::string ComponentFile();
+  void SetComponentFile(const std::string& file);
+  // Add when no mode is set.
+  Symbol Mode();
+  void SetMode(Symbol mode);
+  bool Silent() const { return silent_; }
+  void SetSilent(bool silent) { silent_ = silent; }
+
+ private:
+  std::string PageString(Symbol page, Symbol name);
+  void SetPageString(Symbol page, Symbol name, const Value& value);
+  // The page's name for a page number or name.
+  Symbol NameOf(const Value& page) const;
+
+  bool silent_ = false;
+};
+
+}  // namespace formfit

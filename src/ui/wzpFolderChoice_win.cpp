@@ -1,0 +1,76 @@
+#include "FormfitRes.h"
+#include "base/TextNumbers.h"
+#include "host/StandardFolderDialog.h"
+#include "ui/LanguageText.h"
+#include "ui/PageMessage_win.h"
+#include "ui/wzpFolderChoice.h"
+
+namespace formfit {
+
+_wzpFolderChoice& _wzpFolderChoice::Init(DialogWindow* owner,
+                                         std::optional<ResourceID> placeholderId) {
+  PreInit(owner, placeholderId);
+  qWizardPage::Init(owner, ResourceID("_wzpFolderChoice"), {}, true);
+
+  ftFolder = std::make_unique<FixedText>(*this, IDT_FOLDER_LABEL);
+  ftFolder->SetLabel({Symbol("ftFolder"), LanguageText(text::kFolderLabel, "Ordner:"), {}});
+  ftFolder->SetTextValue(ftFolder->Label().caption);
+
+  sleFolder = std::make_unique<SingleLineEdit>(*this, IDE_FOLDER);
+  sleFolder->SetLabel({Symbol("sleFolder"), "", {}});
+  sleFolder->SetOwnerAlignment(0x480);
+
+  OnChoiceButton = std::make_unique<qPushButton>(*this, IDB_FOLDER_CHOICE);
+  OnChoiceButton->SetLabel({Symbol("OnChoice"), LanguageText(text::kBrowse, "Durchsuchen"), {}});
+  OnChoiceButton->SetTextValue(OnChoiceButton->Label().caption);
+  OnChoiceButton->SetOwnerAlignment(0x4080);
+
+  SetLabel({Symbol("_wzpFolderChoice"), "qWizardPage", {}});
+  PostInit();
+  return *this;
+}
+
+namespace {
+
+std::string Trimmed(const std::string& text) {
+  const auto first = text.find_first_not_of(" \t");
+  if (first == std::string::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+}  // namespace
+
+std::string wzpFolderChoice::Folder() const { return Trimmed(sleFolder->TextValue()); }
+
+void wzpFolderChoice::SetFolder(const std::string& folder) {
+  sleFolder->SetTextValue(folder.empty() || folder.back() == '\\' ? folder : folder + '\\');
+}
+
+bool wzpFolderChoice::OnChoice() {
+  StandardFolderDialog dialog(this, LanguageText(text::kFolderDialogTitle), Folder());
+  if (!dialog.Show()) return false;
+  SetFolder(dialog.Result());
+  return true;
+}
+
+bool wzpFolderChoice::ValidateData(Symbol action) {
+  if (action == Symbol("PreviousPage")) return true;
+  if (!Folder().empty()) return true;
+  ShowPageError(*this, LanguageText(text::kNoFolderChosen));
+  return false;
+}
+
+Value wzpFolderChoice::SetFolderValue(const Value& value) {
+  SetFolder(value.AsString());
+  return value;
+}
+
+const MemberTable& wzpFolderChoice::ClassMembers() {
+  static const MemberTable table =
+      MemberTableOf<wzpFolderChoice>(&qWizardPage::ClassMembers())
+          .Property("Folder", &wzpFolderChoice::FolderValue, &wzpFolderChoice::SetFolderValue)
+          .Method("OnChoice", &wzpFolderChoice::OnChoiceMethod);
+  return table;
+}
+
+}  // namespace formfit
