@@ -34,6 +34,7 @@ struct TopSearch {
   const std::string* title;
   HWND found = nullptr;
   bool anyVisible = false;
+  HWND except = nullptr;
 };
 
 BOOL CALLBACK MatchTop(HWND window, LPARAM data) {
@@ -42,6 +43,10 @@ BOOL CALLBACK MatchTop(HWND window, LPARAM data) {
   GetWindowThreadProcessId(window, &owner);
   if (owner != search.process || !IsWindowVisible(window)) return TRUE;
   search.anyVisible = true;
+  if (search.except && window != search.except) {
+    search.found = window;
+    return FALSE;
+  }
   if (search.title && WindowText(window) == *search.title) {
     search.found = window;
     return FALSE;
@@ -95,6 +100,17 @@ int RunningProgram::WaitForExit(DWORD milliseconds) {
 HWND RunningProgram::WaitForWindow(const std::string& title, DWORD milliseconds) const {
   for (DWORD waited = 0; waited <= milliseconds; waited += kPoll) {
     TopSearch search{id_, &title};
+    EnumWindows(MatchTop, reinterpret_cast<LPARAM>(&search));
+    if (search.found) return search.found;
+    Sleep(kPoll);
+  }
+  return nullptr;
+}
+
+HWND RunningProgram::WaitForOtherWindow(HWND except, DWORD milliseconds) const {
+  for (DWORD waited = 0; waited <= milliseconds; waited += kPoll) {
+    TopSearch search{id_, nullptr};
+    search.except = except;
     EnumWindows(MatchTop, reinterpret_cast<LPARAM>(&search));
     if (search.found) return search.found;
     Sleep(kPoll);

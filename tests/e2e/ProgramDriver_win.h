@@ -25,6 +25,9 @@ class RunningProgram {
   // A visible top-level window of the program with this title; null when
   // none appears within `milliseconds`.
   HWND WaitForWindow(const std::string& title, DWORD milliseconds = 10000) const;
+  // A visible top-level window of the program other than `except` (a
+  // message box over the dialog, say); null when none appears in time.
+  HWND WaitForOtherWindow(HWND except, DWORD milliseconds = 10000) const;
   // True while the program runs: whether any of its top-level windows has
   // ever been visible so far (checked at every call).
   bool ShowedAWindow();

@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# Pictures of formfit.exe as a user sees it: its five pages, the component
+# list opened, and the result message box, taken on a virtual screen while
+# a tour program walks the wizard on a copy of the sample installation.
+#
+#   scripts/wizard-pictures.sh [OUTDIR]     (default: docs)
+#
+# writes OUTDIR/wizard-1-welcome.png ... wizard-6-result.png. Builds the
+# x86_64 tree's program and tour if needed; installs Xvfb and ImageMagick
+# when they are missing.
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+out=${1:-$root/docs}
+build=$root/build/x86_64
+display=:95
+
+need=()
+command -v Xvfb >/dev/null || need+=(xvfb)
+command -v import >/dev/null || need+=(imagemagick)
+if [ ${#need[@]} -gt 0 ]; then
+  sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+    "${need[@]}" >/dev/null
+fi
+
+cmake -S "$root" -B "$build" -G Ninja -Wno-dev -DCMAKE_BUILD_TYPE=Debug \
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake" >/dev/null
+cmake --build "$build" -j2 --target formfit formfit_wizard_tour >/dev/null
+
+export WINEPREFIX=$build/wineprefix-x11 WINEDEBUG=-all WINEARCH=win64 DISPLAY=$display
+wine=/usr/lib/wine/wine64
+work=$(mktemp -d)
+xvfb_pid=
+cleanup() {
+  /usr/lib/wine/wineserver64 -k 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+winpath() { printf 'Z:%s' "${1//\//\\}"; }
+
+cp -r "$root/examples/VO28" "$work/"
+Xvfb "$display" -screen 0 800x600x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 50); do
+  [ -S "/tmp/.X11-unix/X${display#:}" ] && break
+  sleep 0.1
+done
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  "$wine" wineboot.exe -i </dev/null >/dev/null 2>&1
+  /usr/lib/wine/wineserver64 -w
+fi
+
+"$wine" explorer.exe /desktop=Formfit,800x600 "$build/tests/e2e/formfit_wizard_tour.exe" \
+  "$(winpath "$build/formfit.exe")" "$(winpath "$work/VO28")" "$(winpath "$work")" \
+  </dev/null >/dev/null 2>&1 &
+
+mkdir -p "$out"
+names=([1]=welcome [2]=folder [3]=component [30]=component-list [4]=mode [5]=summary [6]=result)
+for step in 1 2 3 30 4 5 6; do
+  for _ in $(seq 300); do
+    [ -s "$work/step$step.txt" ] && break
+    sleep 0.1
+  done
+  [ -s "$work/step$step.txt" ] || { echo "wizard-pictures.sh: step $step did not come" >&2; exit 1; }
+  sleep 0.5
+  read -r x y w h < <(tr -d '\r' <"$work/step$step.txt")
+  # The opened list reaches below the dialog.
+  [ "$step" = 30 ] && h=$((h + 60))
+  import -display "$display" -window root "$work/screen.png"
+  file=$out/wizard-${step:0:1}-${names[$step]}.png
+  convert "$work/screen.png" -crop "${w}x${h}+${x}+${y}" +repage "$file"
+  echo "wizard-pictures.sh: wrote $file (${w}x${h})"
+  touch "$work/go$step"
+done
