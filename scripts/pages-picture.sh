@@ -17,48 +17,14 @@ out=${1:-$root/docs}
 build=$root/build/x86_64
 display=:97
 
-need=()
-command -v Xvfb >/dev/null || need+=(xvfb)
-command -v import >/dev/null || need+=(imagemagick)
-command -v wine64 >/dev/null || [ -x /usr/lib/wine/wine64 ] || need+=(wine wine64)
-if [ ${#need[@]} -gt 0 ]; then
-  sudo=()
-  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-  "${sudo[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
-    "${need[@]}" >/dev/null
-fi
-
 cmake -S "$root" -B "$build" -G Ninja -Wno-dev -DCMAKE_BUILD_TYPE=Debug \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake" >/dev/null
 cmake --build "$build" -j2 --target formfit_pages_sample >/dev/null
 
-export WINEPREFIX=$build/wineprefix-x11 WINEDEBUG=-all WINEARCH=win64
-export DISPLAY=$display
-wine=/usr/lib/wine/wine64
-work=$(mktemp -d)
-xvfb_pid=
-cleanup() {
-  /usr/lib/wine/wineserver64 -k 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-Xvfb "$display" -screen 0 640x480x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 50); do
-  xdpyinfo -display "$display" >/dev/null 2>&1 && break
-  [ -S "/tmp/.X11-unix/X${display#:}" ] && break
-  sleep 0.1
-done
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  "$wine" wineboot.exe -i </dev/null >/dev/null 2>&1
-  /usr/lib/wine/wineserver64 -w
-fi
+source "$root/scripts/virtual-screen.sh"
+virtual_screen "$display" 640x480 "$build"
 
 cp -r "$root/examples/VO28" "$work/VO28"
-winpath() { printf 'Z:%s' "${1//\//\\}"; }
 folder=$(winpath "$work/VO28/")
 bin=$(winpath "$work/VO28/BIN/")
 

@@ -1,0 +1,46 @@
+# Sourced by the picture scripts: a virtual screen and a Wine prefix that
+# draws on it, beside the tests' headless one.
+#
+#   virtual_screen DISPLAY WIDTHxHEIGHT BUILD
+#
+# installs Xvfb and ImageMagick when they are missing, starts Xvfb on
+# DISPLAY, exports DISPLAY and WINEPREFIX (BUILD/wineprefix-x11, made on
+# first use), sets $wine and $work (a fresh folder) and removes both at exit.
+
+virtual_screen() {
+  local display=$1 size=$2 build=$3
+  local need=()
+  command -v Xvfb >/dev/null || need+=(xvfb)
+  command -v import >/dev/null || need+=(imagemagick)
+  if [ ${#need[@]} -gt 0 ]; then
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+      "${need[@]}" >/dev/null
+  fi
+
+  export WINEPREFIX=$build/wineprefix-x11 WINEDEBUG=-all WINEARCH=win64 DISPLAY=$display
+  wine=/usr/lib/wine/wine64
+  work=$(mktemp -d)
+  Xvfb "$display" -screen 0 "${size}x24" -nolisten tcp </dev/null >/dev/null 2>&1 &
+  screen_pid=$!
+  trap 'virtual_screen_end' EXIT
+  for _ in $(seq 50); do
+    [ -S "/tmp/.X11-unix/X${display#:}" ] && break
+    sleep 0.1
+  done
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    "$wine" wineboot.exe -i </dev/null >/dev/null 2>&1
+    /usr/lib/wine/wineserver64 -w
+  fi
+}
+
+virtual_screen_end() {
+  /usr/lib/wine/wineserver64 -k 2>/dev/null || true
+  kill "$screen_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+
+# A Linux path as the Windows program sees it under Wine.
+winpath() { printf 'Z:%s' "${1//\//\\}"; }
