@@ -124,10 +124,36 @@ TEST_F(FormfitProgram, AFailedChangeReturnsToTheFirstPageAndAbortEndsWithoutACha
                            T(text::kNotFoundAfterFolder),
                        message));
   ExpectPage(dialog, T(text::kWelcomeCaption));
+  // Every choice is kept: the folder page still shows the folder.
+  ClickAndExpect(dialog, T(text::kNext), T(text::kFolderCaption));
+  EXPECT_NE(nullptr, FindChild(dialog, "Edit", folder + "\\"));
   Click(FindChild(dialog, "Button", T(text::kAbort)));
 
   EXPECT_EQ(1, program.WaitForExit());
   EXPECT_FALSE(fs::exists(Configuration()));
+  EXPECT_FALSE(fs::exists(Backup(0)));
+}
+
+TEST_F(FormfitProgram, TheCommandLineGivesThePagesTheirFirstContents) {
+  RunningProgram program(kProgram, Words("component=GridWin mode=Remove"));
+  HWND dialog = program.WaitForWindow(kDialogTitle);
+  ASSERT_NE(nullptr, dialog);
+  ClickAndExpect(dialog, T(text::kNext), T(text::kFolderCaption));
+  EXPECT_NE(nullptr, FindChild(dialog, "Edit", folder + "\\"));
+  ClickAndExpect(dialog, T(text::kNext), T(text::kComponentCaption));
+  HWND list = FindChildOfClass(dialog, "ComboBox");
+  ASSERT_NE(nullptr, list);
+  EXPECT_EQ("GridWin", WindowText(list));
+  ClickAndExpect(dialog, T(text::kNext), T(text::kModeCaption));
+  // The page is given Add, then the command line's Remove.
+  EXPECT_EQ(BST_UNCHECKED,
+            SendMessageA(FindChild(dialog, "Button", T(text::kModeAdd)), BM_GETCHECK, 0, 0));
+  EXPECT_EQ(BST_CHECKED,
+            SendMessageA(FindChild(dialog, "Button", T(text::kModeRemove)), BM_GETCHECK, 0, 0));
+  Click(FindChild(dialog, "Button", T(text::kAbort)));
+
+  EXPECT_EQ(1, program.WaitForExit());
+  EXPECT_TRUE(SameText(original, ReadFile(Configuration())));
   EXPECT_FALSE(fs::exists(Backup(0)));
 }
 
