@@ -5,7 +5,8 @@
 #
 #   scripts/wizard-pictures.sh [OUTDIR]     (default: docs)
 #
-# writes OUTDIR/wizard-1-welcome.png ... wizard-6-result.png. Builds the
+# writes OUTDIR/wizard-1-welcome.png ... wizard-5-summary.png, wizard-6-process.png
+# (the process page under the result) and wizard-7-result.png. Builds the
 # x86_64 tree's program and tour if needed; installs Xvfb and ImageMagick
 # when they are missing.
 set -euo pipefail
@@ -28,8 +29,9 @@ cp -r "$root/examples/VO28" "$work/"
   </dev/null >/dev/null 2>&1 &
 
 mkdir -p "$out"
-names=([1]=welcome [2]=folder [3]=component [30]=component-list [4]=mode [5]=summary [6]=result)
-for step in 1 2 3 30 4 5 6; do
+names=([1]=welcome [2]=folder [3]=component [30]=component-list [4]=mode [5]=summary [6]=process
+  [7]=result)
+for step in 1 2 3 30 4 5 6 7; do
   for _ in $(seq 300); do
     [ -s "$work/step$step.txt" ] && break
     sleep 0.1

@@ -1,8 +1,9 @@
 // Not a test: walks formfit.exe's wizard page by page for the picture
 // script, stopping at each step until the script has taken its picture.
 //   formfit_wizard_tour PROGRAM FOLDER WORKDIR
-// At step N it writes WORKDIR\stepN.txt ("x y w h" of the window to take)
-// and waits for WORKDIR\goN before it goes on.
+// Steps 1 to 5 are the pages (30 the opened component list), 6 the process
+// page under the result message box, 7 the box alone. At step N it writes WORKDIR\stepN.txt ("x y w
+// h" of the window to take) and waits for WORKDIR\goN before it goes on.
 #include <cstdio>
 #include <string>
 
@@ -65,7 +66,8 @@ int main(int argc, char** argv) {
   HWND box = program.WaitForOtherWindow(dialog);
   if (!box) return 1;
   Sleep(500);
-  if (!Stop(work, 6, box)) return 1;
+  // The process page stays behind the result until the box is closed.
+  if (!Stop(work, 6, dialog) || !Stop(work, 7, box)) return 1;
   Click(FindChild(box, "Button", "OK"));
   return program.WaitForExit() == 0 ? 0 : 1;
 }
