@@ -27,6 +27,9 @@ Keywords ReadKeywords(const std::vector<std::string>& words) {
     keywords.mode = Symbol(*mode);
   }
   keywords.silent = FirstValue(words, "silent").has_value();
+  keywords.previewFile = FirstValue(words, "preview=").value_or("");
+  keywords.logFile = FirstValue(words, "log=").value_or("");
+  keywords.language = FirstValue(words, "lang=").value_or("");
   return keywords;
 }
 

@@ -5,7 +5,10 @@
 // Visual Objects folder), "component=" (the component's name), "compfile="
 // (the component file), "mode=" (Add or Remove) and "silent" (run without
 // showing anything; any word that begins with it, such as SILENT or
-// silentmode). For each key only the first word that carries it counts;
+// silentmode). Three more keys ask for what installers need: "preview="
+// (a silent run writes the diff of its change to this file and changes
+// nothing), "log=" (the setup log goes to this file) and "lang=" (en or de,
+// the language file). For each key only the first word that carries it counts;
 // the value is the rest of that word as written. Words that carry no key are
 // ignored.
 #pragma once
@@ -27,6 +30,9 @@ struct Keywords {
   // no word gives a mode. A value other than Add or Remove selects no action.
   std::optional<Symbol> mode;
   bool silent = false;
+  std::string previewFile;  // empty when not given
+  std::string logFile;      // empty when not given
+  std::string language;     // as written; empty when not given
 };
 
 Keywords ReadKeywords(const std::vector<std::string>& words);

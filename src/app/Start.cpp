@@ -1,5 +1,7 @@
 #include "app/Start.h"
 
+#include "app/RunOptions.h"
+
 namespace formfit {
 
 namespace {
@@ -10,6 +12,8 @@ constexpr int kInteractiveNotDone = 1;
 }  // namespace
 
 int Start(const std::vector<std::string>& words, const SetupDialogMaker& makeDialog) {
+  // The language and the log are fixed before the dialog fetches its texts.
+  ApplyRunOptions(ReadKeywords(words));
   const std::unique_ptr<SetupDialog> dialog = makeDialog(words);
   if (dialog->Silent()) return dialog->Setup();
   return dialog->Show() ? kInteractiveDone : kInteractiveNotDone;

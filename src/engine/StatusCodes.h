@@ -39,6 +39,10 @@ inline constexpr std::array<CodeExit, 9> kExitStatuses{{
 // neither Add nor Remove); no code of the engine has it.
 inline constexpr int kNoChangeExitStatus = 1;
 
+// The exit status of a preview whose diff could not be written; the run's
+// own status is then not reported.
+inline constexpr int kPreviewNotWrittenExitStatus = 10;
+
 // The exit status for `code`; kNoChangeExitStatus for a code not in the table.
 inline int ExitStatus(Symbol code) {
   for (const CodeExit& entry : kExitStatuses) {

@@ -59,11 +59,35 @@ std::string LanguageFilePath(std::string_view languageFile,
   return programFile->Drive() + programFile->Path() + std::string(languageFile);
 }
 
+namespace {
+
+struct ProcessLanguage {
+  std::optional<std::string> chosenFile;
+  std::optional<LanguageTable> table;
+};
+
+ProcessLanguage& Language() {
+  static ProcessLanguage language;
+  return language;
+}
+
+}  // namespace
+
 std::string LoadResString(std::string_view defaultText, unsigned number,
                           std::string_view languageFile) {
-  static const LanguageTable table =
-      LanguageTable::FromFile(LanguageFilePath(languageFile, ProgramFile()));
-  return table.Lookup(number, defaultText);
+  ProcessLanguage& language = Language();
+  if (!language.table) {
+    const std::string file = language.chosenFile.value_or(std::string(languageFile));
+    language.table = LanguageTable::FromFile(LanguageFilePath(file, ProgramFile()));
+  }
+  return language.table->Lookup(number, defaultText);
+}
+
+bool ChooseLanguageFile(std::string languageFile) {
+  ProcessLanguage& language = Language();
+  if (language.table) return false;
+  language.chosenFile = std::move(languageFile);
+  return true;
 }
 
 }  // namespace formfit

@@ -54,4 +54,9 @@ std::string LanguageFilePath(std::string_view languageFile,
 std::string LoadResString(std::string_view defaultText, unsigned number,
                           std::string_view languageFile);
 
+// Makes the process's table come from `languageFile` (see LanguageFilePath)
+// instead of the file that the first lookup names. It can only be chosen
+// before the first lookup: false, and no effect, after it.
+bool ChooseLanguageFile(std::string languageFile);
+
 }  // namespace formfit

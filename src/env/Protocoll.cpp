@@ -1,6 +1,7 @@
 #include "env/Protocoll.h"
 
 #include <ctime>
+#include <optional>
 #include <string>
 
 #include "env/LogFile.h"
@@ -15,21 +16,31 @@ namespace formfit {
 namespace {
 
 constexpr bool kLogOn = FORMFIT_LOG != 0;
-constexpr const char* kLogPath = FORMFIT_LOG_PATH;
+
+// The file the lines go to; none while the log is off.
+std::optional<std::string>& LogPath() {
+  static std::optional<std::string> path =
+      kLogOn ? std::optional<std::string>(FORMFIT_LOG_PATH) : std::nullopt;
+  return path;
+}
 
 }  // namespace
 
 bool Protocoll() {
-  if (!kLogOn) return true;
+  const std::optional<std::string>& path = LogPath();
+  if (!path) return true;
   const std::time_t now = std::time(nullptr);
   const std::tm* local = std::localtime(&now);
   if (local == nullptr) return false;
-  return AppendLogLine(kLogPath, LogTimestamp(*local));
+  return AppendLogLine(*path, LogTimestamp(*local));
 }
 
 bool Protocoll(std::string_view text) {
-  if (!kLogOn) return true;
-  return AppendLogLine(kLogPath, "\t" + std::string(text));
+  const std::optional<std::string>& path = LogPath();
+  if (!path) return true;
+  return AppendLogLine(*path, "\t" + std::string(text));
 }
+
+void LogTo(std::string path) { LogPath() = std::move(path); }
 
 }  // namespace formfit

@@ -5,8 +5,12 @@
 // every call returns true and no file is created or touched. The file is
 // opened and closed on every call, so an interrupted run keeps every line
 // written so far.
+//
+// A run can ask for its log in a file of its own (LogTo): the lines are then
+// written there, the same lines, whatever the build option says.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace formfit {
@@ -18,5 +22,9 @@ bool Protocoll();
 // Appends a tab and `text` unchanged. False when the log is switched on and
 // its line could not be written.
 bool Protocoll(std::string_view text);
+
+// From now on every line goes to `path` instead, whether the build option
+// is on or off; the build option's file is no longer written.
+void LogTo(std::string path);
 
 }  // namespace formfit

@@ -64,12 +64,45 @@ void ExpectSame(const Keywords& expected, const Keywords& actual) {
     EXPECT_EQ(expected.mode->Name(), actual.mode->Name());
   }
   EXPECT_EQ(expected.silent, actual.silent);
+  EXPECT_EQ(expected.previewFile, actual.previewFile);
+  EXPECT_EQ(expected.logFile, actual.logFile);
+  EXPECT_EQ(expected.language, actual.language);
 }
 
 TEST(ReadKeywords, Table) {
   for (const Row& row : kRows) {
     SCOPED_TRACE(row.name);
     ExpectSame(row.expected, ReadKeywords(GetParameterList(row.commandLine)));
+  }
+}
+
+// The words installers add: each keeps its value as written, and a word
+// that only begins like a key is no key.
+TEST(ReadKeywords, PreviewLogAndLanguage) {
+  struct RunRow {
+    const char* name;
+    const char* commandLine;
+    const char* preview;
+    const char* log;
+    const char* language;
+  };
+  const RunRow rows[] = {
+      {"none", "x silent", "", "", ""},
+      {"all three", "x preview=C:\\p.diff log=C:\\f.log lang=en", "C:\\p.diff", "C:\\f.log", "en"},
+      {"keys in upper case", "x PREVIEW=a LOG=B LANG=DE", "a", "B", "DE"},
+      {"quoted path with a blank", "x \"preview=C:\\My Files\\p.diff\" silent",
+       "C:\\My Files\\p.diff", "", ""},
+      {"first word wins", "x log=a log=b lang=de lang=en", "", "a", "de"},
+      {"logfile= is no key", "x logfile=a language=en previewed", "", "", ""},
+  };
+  for (const RunRow& row : rows) {
+    SCOPED_TRACE(row.name);
+    Keywords expected;
+    expected.silent = std::string(row.commandLine).find("silent") != std::string::npos;
+    expected.previewFile = row.preview;
+    expected.logFile = row.log;
+    expected.language = row.language;
+    ExpectSame(expected, ReadKeywords(GetParameterList(row.commandLine)));
   }
 }
 

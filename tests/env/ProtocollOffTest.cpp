@@ -23,5 +23,19 @@ TEST(ProtocollOff, WritesNothingAndSucceeds) {
   EXPECT_EQ(before, LogContents());
 }
 
+// Runs after the test above: LogTo holds for the rest of the process.
+TEST(ProtocollOff, LogToWritesTheSameLinesToItsFile) {
+  const std::optional<std::string> before = LogContents();
+  test::TempDir folder;
+  const std::string path = folder.Path() + "run.log";
+  LogTo(folder.Path() + "missing/run.log");
+  EXPECT_FALSE(Protocoll("\tnot written"));
+  LogTo(path);
+  EXPECT_TRUE(Protocoll("Grid:\tD:\\Comp\\grid.wed"));
+  EXPECT_TRUE(Protocoll(""));
+  EXPECT_EQ("\tGrid:\tD:\\Comp\\grid.wed\r\n\t\r\n", test::ReadFile(path));
+  EXPECT_EQ(before, LogContents());
+}
+
 }  // namespace
 }  // namespace formfit

@@ -1,0 +1,76 @@
+#include "app/Preview.h"
+
+#include "app/PreviewFileOps.h"
+#include "base/StringRules.h"
+#include "base/UnifiedDiff.h"
+
+namespace formfit {
+
+namespace {
+
+// The engine's environment with the preview's file system in place of the
+// real one; texts and log lines as the run's own.
+class PreviewEnvironment : public EngineEnvironment {
+ public:
+  PreviewEnvironment(EngineEnvironment& real, PreviewFileOps& files) : real_(real), files_(files) {}
+  FileOps& Files() override { return files_; }
+  std::string Text(unsigned number) override { return real_.Text(number); }
+  void LogTimestamp() override { real_.LogTimestamp(); }
+  void Log(std::string_view text) override { real_.Log(text); }
+
+ private:
+  EngineEnvironment& real_;
+  PreviewFileOps& files_;
+};
+
+// Windows file names: case and the two separators do not matter.
+std::string Comparable(std::string_view path) {
+  std::string comparable = Lower(path);
+  for (char& c : comparable) {
+    if (c == '/') c = '\\';
+  }
+  return comparable;
+}
+
+bool SameFile(const std::string& a, const std::string& b) { return Comparable(a) == Comparable(b); }
+
+bool WriteWhole(FileOps& files, const std::string& path, std::string_view bytes) {
+  const std::optional<std::string> temporary = WriteTemporary(files, path, bytes);
+  if (!temporary) return false;
+  if (files.Replace(*temporary, path)) return true;
+  files.Remove(*temporary);
+  return false;
+}
+
+}  // namespace
+
+SetupResult PreviewAction(EngineEnvironment& environment, std::string_view folder,
+                          const std::string& componentName, const std::string& componentFile,
+                          Symbol mode, const std::string& previewFile) {
+  FileOps& real = environment.Files();
+  PreviewFileOps preview(real);
+  PreviewEnvironment previewEnvironment(environment, preview);
+  SetupResult result =
+      SetupAction(previewEnvironment, folder, componentName, componentFile, mode);
+
+  const FileSpec configuration = ConfigurationPath(folder);
+  const std::string path = configuration.FullPath();
+  // A preview never takes the place of the files it reads.
+  if (SameFile(previewFile, path) || SameFile(previewFile, componentFile)) {
+    result.ok = false;
+    result.exitStatus = status::kPreviewNotWrittenExitStatus;
+    return result;
+  }
+  const FileContents before = ReadWholeFile(real, path);
+  const std::string& old = before.bytes;
+  const std::optional<std::string> written = preview.Written(path);
+  const std::string name = "BIN/" + configuration.FileName() + configuration.Extension();
+  const std::string diff = UnifiedDiff(old, written.value_or(old), "a/" + name, "b/" + name);
+  if (!WriteWhole(real, previewFile, diff)) {
+    result.ok = false;
+    result.exitStatus = status::kPreviewNotWrittenExitStatus;
+  }
+  return result;
+}
+
+}  // namespace formfit

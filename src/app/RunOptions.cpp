@@ -1,0 +1,30 @@
+#include "app/RunOptions.h"
+
+#include "base/StringRules.h"
+#include "env/LanguageStrings.h"
+#include "env/ProgramFile.h"
+#include "env/Protocoll.h"
+
+namespace formfit {
+
+namespace {
+
+constexpr char kGerman[] = "Formfit.sys";
+constexpr char kEnglish[] = "Formfit.en.sys";
+
+}  // namespace
+
+std::string LanguageFileFor(std::string_view language, FileOps& files,
+                            const std::optional<FileSpec>& programFile) {
+  if (Lower(language) == "en" && files.Exists(LanguageFilePath(kEnglish, programFile))) {
+    return kEnglish;
+  }
+  return kGerman;
+}
+
+void ApplyRunOptions(const Keywords& keywords) {
+  ChooseLanguageFile(LanguageFileFor(keywords.language, SystemFileOps(), ProgramFile()));
+  if (!keywords.logFile.empty()) LogTo(keywords.logFile);
+}
+
+}  // namespace formfit
