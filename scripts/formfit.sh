@@ -15,7 +15,7 @@ build=$root/build
 fuzz_seconds=${FORMFIT_FUZZ_SECONDS:-60}
 
 packages=(
-  cmake ninja-build g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
+  cmake ninja-build g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev patch
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
   wine wine64 wine32:i386
 )
@@ -139,6 +139,7 @@ test_trees() {
 exit_meaning() {
   local status=$1 constant code
   [ "$status" -eq 1 ] && { echo "no change asked for"; return; }
+  [ "$status" -eq 10 ] && { echo "the preview could not be written"; return; }
   constant=$(sed -nE "s/^ *\{(k[A-Za-z]+), $status\},.*/\1/p" "$root/src/engine/StatusCodes.h")
   code=$(sed -nE "s/.*char $constant\[\] = \"([A-Z_]+)\";.*/\1/p" "$root/src/engine/StatusCodes.h")
   echo "${code:-unknown}"
@@ -150,6 +151,13 @@ wine_path() { printf 'Z:%s' "${1//\//\\}"; }
 # The file as readable text: the language files and DEDUDED.INF are Windows-1252.
 show_diff() {
   diff -u --label "$3" --label "$4" "$1" "$2" | iconv -f CP1252 -t UTF-8 | tr -d '\r' || true
+}
+
+# The number of numbered backups in the folder.
+count_backups() {
+  local file count=0
+  for file in "$1"/DEDUDED.[0-9][0-9][0-9]; do [ -e "$file" ] && count=$((count + 1)); done
+  echo "$count"
 }
 
 # show_wizard TREE EXE WORDS...: the wizard on $DISPLAY, or without one on a
@@ -186,8 +194,10 @@ show_wizard() {
 }
 
 # demo [--wizard]: the main job on a copy of the sample installation. Adds
-# the component Grid silently, shows the outcome, the backup and the change,
-# then removes it again. With --wizard it then opens the wizard on the same
+# the component Grid silently, first as a preview (the diff it would make,
+# with nothing changed), then for real: the outcome, the backup and the
+# change, and whether the preview, applied with patch, gives the same file.
+# Then the same for removing it again. With --wizard it then opens the wizard on the same
 # copy (on $DISPLAY, or on a virtual screen whose picture it saves).
 demo() {
   install_packages
@@ -209,10 +219,25 @@ demo() {
     "compfile=$(wine_path "$bin/grid.wed")")
   echo "sample installation copied to $work/VO28"
 
-  local mode before status backup
+  local mode before status backup preview patched backups
   for mode in Add Remove; do
     before=$(mktemp)
     cp "$bin/DEDUDED.INF" "$before"
+    preview=$work/preview-$mode.diff
+    backups=$(count_backups "$bin")
+    say "formfit.exe ${args[*]} mode=$mode silent preview=$(wine_path "$preview")"
+    status=0
+    "${run[@]}" "${args[@]}" "mode=$mode" silent "preview=$(wine_path "$preview")" || status=$?
+    echo "exit status $status: $(exit_meaning "$status")"
+    if cmp -s "$before" "$bin/DEDUDED.INF" &&
+      [ "$(count_backups "$bin")" -eq "$backups" ]; then
+      echo "the installation is unchanged: no backup, no rewrite"
+    else
+      echo "the preview changed the installation" >&2
+      exit 1
+    fi
+    echo "the change it would make ($preview):"
+    iconv -f CP1252 -t UTF-8 "$preview" | tr -d '\r'
     say "formfit.exe ${args[*]} mode=$mode silent"
     status=0
     "${run[@]}" "${args[@]}" "mode=$mode" silent || status=$?
@@ -220,7 +245,15 @@ demo() {
     backup=$(ls -t "$bin"/DEDUDED.[0-9][0-9][0-9] 2>/dev/null | head -n 1)
     echo "newest backup: ${backup:-(none)}"
     show_diff "$before" "$bin/DEDUDED.INF" "DEDUDED.INF before" "DEDUDED.INF after"
-    rm -f "$before"
+    patched=$(mktemp)
+    cp "$before" "$patched"
+    if patch --quiet --binary "$patched" "$preview" >/dev/null && cmp -s "$patched" "$bin/DEDUDED.INF"; then
+      echo "the preview, applied with patch to the old file, gives exactly the file the run wrote"
+    else
+      echo "the preview does not give the file the run wrote" >&2
+      exit 1
+    fi
+    rm -f "$before" "$patched"
   done
 
   if [ "${1:-}" = "--wizard" ]; then
