@@ -10,6 +10,14 @@
 // The object owns its window: destroying the object destroys the window. The
 // dialog also keeps what its children need of it: owner alignments (applied
 // on WM_SIZE) and background brushes (answered on WM_CTLCOLOR...).
+//
+// Dialogs nest: a composite control is a dialog of this class inside another
+// one. The platform's dialog manager, run for the top dialog, asks only the
+// top dialog for the default button and sends it the commands of Enter and
+// of mnemonics, also for buttons of a nested dialog. So a dialog answers the
+// default-button question with the default button of the nested dialog that
+// holds the focus, and passes a command of a nested dialog's control on to
+// that dialog.
 #pragma once
 
 #include <windows.h>
@@ -95,6 +103,10 @@ class DialogWindow : public Window {
   INT_PTR Paint(HDC dc, HWND child);
   void ApplyAlignments();
   void Forget();
+  // The default-button answer (DM_GETDEFID) of the innermost nested dialog
+  // of this class that holds the focus and has a default button; 0 when
+  // there is none.
+  LRESULT NestedDefaultId() const;
 
   bool modal_ = false;
   std::exception_ptr failure_;

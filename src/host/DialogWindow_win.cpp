@@ -185,13 +185,37 @@ INT_PTR CALLBACK DialogWindow::DialogProc(HWND handle, UINT message, WPARAM wPar
   }
 }
 
+LRESULT DialogWindow::NestedDefaultId() const {
+  const HWND focus = GetFocus();
+  if (!focus || !IsChild(Handle(), focus)) return 0;
+  for (HWND window = GetParent(focus); window && window != Handle(); window = GetParent(window)) {
+    if (!FromHandle(window)) continue;
+    const LRESULT answer = SendMessageA(window, DM_GETDEFID, 0, 0);
+    // A dialog without a default button of its own still answers IDOK.
+    if (HIWORD(answer) == DC_HASDEFID && GetDlgItem(window, LOWORD(answer))) return answer;
+  }
+  return 0;
+}
+
 INT_PTR DialogWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG:
       return OnInit() ? TRUE : FALSE;
-    case WM_COMMAND:
-      return OnCommand(HIWORD(wParam), LOWORD(wParam), reinterpret_cast<HWND>(lParam)) ? TRUE
-                                                                                       : FALSE;
+    case WM_COMMAND: {
+      const auto control = reinterpret_cast<HWND>(lParam);
+      const HWND holder = control ? GetParent(control) : nullptr;
+      if (holder && holder != Handle() && FromHandle(holder)) {
+        SendMessageA(holder, WM_COMMAND, wParam, lParam);
+        return TRUE;
+      }
+      return OnCommand(HIWORD(wParam), LOWORD(wParam), control) ? TRUE : FALSE;
+    }
+    case DM_GETDEFID:
+      if (const LRESULT nested = NestedDefaultId()) {
+        SetWindowLongPtrA(Handle(), DWLP_MSGRESULT, nested);
+        return TRUE;
+      }
+      return FALSE;
     case WM_SIZE:
       OnSize({LOWORD(lParam), HIWORD(lParam)});
       return FALSE;

@@ -9,7 +9,8 @@ namespace formfit {
 
 // Shows `text` in an error box owned by the page's top-level window, whose
 // caption (the setup dialog's) is the box's title: the page's own window text
-// is never seen by the user. Waits until the user closes it.
-void ShowPageError(const Window& page, const std::string& text);
+// is never seen by the user. Waits until the user closes it, then puts the
+// keyboard focus on `fault`, the control with which the user puts it right.
+void ShowPageError(const Window& page, const std::string& text, const Window& fault);
 
 }  // namespace formfit

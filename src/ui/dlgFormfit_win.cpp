@@ -53,6 +53,8 @@ void dlgFormfit::ReadKeywords(const Keywords& keywords) {
 bool dlgFormfit::Show() {
   ShowWindow(Handle(), SW_SHOW);
   SetForegroundWindow(Handle());
+  // The wizard was built in the hidden window, where nothing had the focus.
+  wizard_->FocusCurrentPage();
   MSG message;
   while (!closed_ && GetMessageA(&message, nullptr, 0, 0) > 0) {
     if (!IsDialogMessageA(Handle(), &message)) {

@@ -10,18 +10,18 @@ _wzpChangeMode& _wzpChangeMode::Init(DialogWindow* owner, std::optional<Resource
   qWizardPage::Init(owner, ResourceID("_wzpChangeMode"), {}, true);
 
   Add = std::make_unique<RadioButton>(*this, IDR_MODE_ADD);
-  Add->SetLabel({Symbol("Add"), LanguageText(text::kModeAdd, "hinzufügen"),
+  Add->SetLabel({Symbol("Add"), LanguageText(text::kModeAdd, "&hinzufügen"),
                  "Das ausgewählte Element wird dem VO-Window-Editor hinzugefügt"});
   Add->SetTextValue(Add->Label().caption);
 
   Remove = std::make_unique<RadioButton>(*this, IDR_MODE_REMOVE);
-  Remove->SetLabel({Symbol("Remove"), LanguageText(text::kModeRemove, "entfernen"),
+  Remove->SetLabel({Symbol("Remove"), LanguageText(text::kModeRemove, "&entfernen"),
                     "Das ausgewählte Element wird aus VO-Window-Editor entfernt"});
   Remove->SetTextValue(Remove->Label().caption);
 
   rbgMode = std::make_unique<RadioButtonGroup>(*this, IDG_MODE);
   rbgMode->SetLabel(
-      {Symbol("rbgMode"), LanguageText(text::kModeFrame, "Komponente dem VO-Window-Editor"), {}});
+      {Symbol("rbgMode"), LanguageText(text::kModeFrame, "&Komponente dem VO-Window-Editor"), {}});
   rbgMode->SetTextValue(rbgMode->Label().caption);
   rbgMode->AddButton(*Add, Symbol("Add"));
   rbgMode->AddButton(*Remove, Symbol("Remove"));

@@ -13,7 +13,7 @@ _wzpComponentChoice& _wzpComponentChoice::Init(DialogWindow* owner,
 
   Component = std::make_unique<FixedText>(*this, IDT_COMPONENT_LABEL);
   Component->SetLabel(
-      {Symbol("Component"), LanguageText(text::kComponentLabel, "Komponente:"), {}});
+      {Symbol("Component"), LanguageText(text::kComponentLabel, "&Komponente:"), {}});
   Component->SetTextValue(Component->Label().caption);
 
   cboComponent = std::make_unique<ComboBox>(*this, IDC_COMPONENT);
@@ -65,7 +65,7 @@ void wzpComponentChoice::SetComponentName(const std::string& displayText) {
 bool wzpComponentChoice::ValidateData(Symbol action) {
   if (action == Symbol("PreviousPage")) return true;
   if (!ComponentName().empty()) return true;
-  ShowPageError(*this, LanguageText(text::kNoComponentChosen));
+  ShowPageError(*this, LanguageText(text::kNoComponentChosen), *cboComponent);
   return false;
 }
 

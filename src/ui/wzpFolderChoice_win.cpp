@@ -13,7 +13,7 @@ _wzpFolderChoice& _wzpFolderChoice::Init(DialogWindow* owner,
   qWizardPage::Init(owner, ResourceID("_wzpFolderChoice"), {}, true);
 
   ftFolder = std::make_unique<FixedText>(*this, IDT_FOLDER_LABEL);
-  ftFolder->SetLabel({Symbol("ftFolder"), LanguageText(text::kFolderLabel, "Ordner:"), {}});
+  ftFolder->SetLabel({Symbol("ftFolder"), LanguageText(text::kFolderLabel, "&Ordner:"), {}});
   ftFolder->SetTextValue(ftFolder->Label().caption);
 
   sleFolder = std::make_unique<SingleLineEdit>(*this, IDE_FOLDER);
@@ -21,7 +21,7 @@ _wzpFolderChoice& _wzpFolderChoice::Init(DialogWindow* owner,
   sleFolder->SetOwnerAlignment(0x480);
 
   OnChoiceButton = std::make_unique<qPushButton>(*this, IDB_FOLDER_CHOICE);
-  OnChoiceButton->SetLabel({Symbol("OnChoice"), LanguageText(text::kBrowse, "Durchsuchen"), {}});
+  OnChoiceButton->SetLabel({Symbol("OnChoice"), LanguageText(text::kBrowse, "&Durchsuchen"), {}});
   OnChoiceButton->SetTextValue(OnChoiceButton->Label().caption);
   OnChoiceButton->SetOwnerAlignment(0x4080);
 
@@ -56,7 +56,8 @@ bool wzpFolderChoice::OnChoice() {
 bool wzpFolderChoice::ValidateData(Symbol action) {
   if (action == Symbol("PreviousPage")) return true;
   if (!Folder().empty()) return true;
-  ShowPageError(*this, LanguageText(text::kNoFolderChosen));
+  // The field is read-only: the button is how the user chooses a folder.
+  ShowPageError(*this, LanguageText(text::kNoFolderChosen), *OnChoiceButton);
   return false;
 }
 

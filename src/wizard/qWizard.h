@@ -231,6 +231,15 @@ class qWizard : public _QWIZARD {
   // the last page (only when no finish page is set), the first page and the
   // last page. Always true.
   virtual bool ManageNavigator();
+  // The button that Enter runs when the focus is on no other push button:
+  // Next while it is enabled, else Finish while it is enabled, else none.
+  // ManageNavigator and EnableNavigator keep it as the wizard's default
+  // button (what DM_GETDEFID of the wizard answers) with the default look.
+  virtual qPushButton* DefaultButton() const;
+  // Puts the keyboard focus on the current page's FocusControl, or on the
+  // default button when the page names none (or no page is current). The
+  // wizard does this whenever it shows a page while its window is active.
+  virtual void FocusCurrentPage();
   // The four buttons. Next on the list's last entry finishes.
   virtual bool OnNextPage();
   virtual bool OnPreviousPage();
@@ -325,6 +334,12 @@ class qWizard : public _QWIZARD {
   // The page object an entry's or the process entry's Page field makes.
   std::shared_ptr<qWizardPage> MakePage(const Value& page);
   void ShowInHeader(const Value& caption, const Value& description);
+  // Makes DefaultButton the wizard's default id and gives it the default
+  // look, unless the focus is on another push button, which then keeps it.
+  void UpdateDefaultButton();
+  // Moves the focus as the dialog manager of the wizard's top window does,
+  // so that a push button that gets it becomes the one Enter runs.
+  void MoveFocus(HWND target);
   void ClearHeader();
   // A non-owning reference to this wizard for the owner's handlers.
   Value Self();

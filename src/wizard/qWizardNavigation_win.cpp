@@ -25,6 +25,11 @@ bool qWizard::SetCurrentPageNo(const Value& page, bool notify) {
     if (pageNo == 0) ClearHeader();
   }
   ManageNavigator();
+  // A wizard that is being built in a hidden window leaves the focus alone;
+  // its owner asks for it once the window is shown.
+  if (ok && pageNo > 0 && GetActiveWindow() == GetAncestor(Handle(), GA_ROOT)) {
+    FocusCurrentPage();
+  }
   return ok;
 }
 
@@ -143,7 +148,55 @@ bool qWizard::ManageNavigator() {
   currentPageNo_ == GetFirstPageNo() ? pbPreviousPage->Disable() : pbPreviousPage->Enable();
   currentPageNo_ < GetLastPageNo() ? pbNextPage->Enable() : pbNextPage->Disable();
   pbAbort->Enable();
+  UpdateDefaultButton();
   return true;
+}
+
+qPushButton* qWizard::DefaultButton() const {
+  if (pbNextPage->IsEnabled()) return pbNextPage.get();
+  if (pbFinish->IsEnabled()) return pbFinish.get();
+  return nullptr;
+}
+
+void qWizard::UpdateDefaultButton() {
+  qPushButton* chosen = DefaultButton();
+  Send(DM_SETDEFID, chosen ? static_cast<WPARAM>(chosen->Id()) : 0);
+  // The dialog manager's own change of the look drops it when the id stays
+  // the same, so the looks are set here.
+  const HWND focus = GetFocus();
+  const bool onOtherButton =
+      focus && focus != (chosen ? chosen->Handle() : nullptr) &&
+      (SendMessageA(focus, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON));
+  for (qPushButton* button :
+       {pbPreviousPage.get(), pbNextPage.get(), pbFinish.get(), pbAbort.get()}) {
+    if (button->Handle() == focus && onOtherButton) continue;
+    const bool look = button == chosen && !onOtherButton;
+    if (button->IsDefault() != look) {
+      button->Send(BM_SETSTYLE, look ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+    }
+  }
+}
+
+void qWizard::FocusCurrentPage() {
+  HWND target = nullptr;
+  if (const auto page = IsValid(currentPageNo_) ? GetPage(currentPageNo_) : nullptr) {
+    target = page->FocusControl();
+  }
+  if (!target) {
+    if (const qPushButton* button = DefaultButton()) target = button->Handle();
+  }
+  if (!target) return;
+  MoveFocus(target);
+  UpdateDefaultButton();
+}
+
+void qWizard::MoveFocus(HWND target) {
+  const HWND top = GetAncestor(Handle(), GA_ROOT);
+  if (DialogWindow::FromHandle(top)) {
+    SendMessageA(top, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(target), TRUE);
+  } else {
+    ::SetFocus(target);
+  }
 }
 
 bool qWizard::OnNextPage() {
@@ -195,6 +248,7 @@ bool qWizard::EnableNavigator(bool enable) {
        {pbPreviousPage.get(), pbNextPage.get(), pbFinish.get(), pbAbort.get()}) {
     enable ? button->Enable() : button->Disable();
   }
+  UpdateDefaultButton();
   return true;
 }
 

@@ -19,6 +19,12 @@ class qWizardPage : public qComponent {
   // Whether the user may leave the page by the navigator button `action`
   // (PreviousPage, NextPage or Finish). The base page always allows it.
   virtual bool ValidateData(Symbol action);
+
+  // The control that gets the keyboard focus when the wizard shows the page;
+  // null leaves it to the wizard's default button. The base page answers its
+  // first control in tab order, unless that control keeps the Enter key for
+  // itself (a multi-line field): Enter on a page runs the default button.
+  virtual HWND FocusControl() const;
 };
 
 }  // namespace formfit

@@ -16,4 +16,13 @@ qWizardPage& qWizardPage::Init(DialogWindow* owner, std::optional<ResourceID> id
 
 bool qWizardPage::ValidateData(Symbol) { return true; }
 
+HWND qWizardPage::FocusControl() const {
+  const HWND first = GetNextDlgTabItem(Handle(), nullptr, FALSE);
+  if (!first) return nullptr;
+  MSG enter{first, WM_KEYDOWN, VK_RETURN, 0, 0, {0, 0}};
+  const LRESULT wants =
+      SendMessageA(first, WM_GETDLGCODE, VK_RETURN, reinterpret_cast<LPARAM>(&enter));
+  return wants & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE) ? nullptr : first;
+}
+
 }  // namespace formfit

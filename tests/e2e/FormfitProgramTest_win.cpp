@@ -108,6 +108,71 @@ TEST_F(FormfitProgram, AUserAddsAComponentThroughTheFivePages) {
   EXPECT_TRUE(SameText(original, ReadFile(Backup(0))));
 }
 
+// The window with the keyboard focus in the thread of `top`, once it lies in
+// `top`; null when it does not get there in time.
+HWND FocusIn(HWND top, DWORD milliseconds = 10000) {
+  const DWORD thread = GetWindowThreadProcessId(top, nullptr);
+  for (DWORD waited = 0; waited <= milliseconds; waited += 20) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (GetGUIThreadInfo(thread, &info) && info.hwndFocus &&
+        GetAncestor(info.hwndFocus, GA_ROOT) == top) {
+      return info.hwndFocus;
+    }
+    Sleep(20);
+  }
+  return nullptr;
+}
+
+// Presses `key` in the program as a user does: the key messages go to the
+// window with the focus, and the program's own loop handles them.
+void PressKeyIn(HWND top, UINT key) {
+  const HWND focus = FocusIn(top);
+  ASSERT_NE(nullptr, focus) << "no focus in the window";
+  const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16;
+  PostMessageA(focus, WM_KEYDOWN, key, 1 | scan);
+  PostMessageA(focus, WM_KEYUP, key, 1 | scan | static_cast<LPARAM>(0xC0000000u));
+}
+
+TEST_F(FormfitProgram, AUserAddsAComponentWithTheEnterKeyAlone) {
+  RunningProgram program(kProgram, Words("component=GridCtl"));
+  HWND dialog = program.WaitForWindow(kDialogTitle);
+  ASSERT_NE(nullptr, dialog);
+  for (const unsigned caption :
+       {text::kWelcomeCaption, text::kFolderCaption, text::kComponentCaption, text::kModeCaption,
+        text::kSummaryCaption}) {
+    ExpectPage(dialog, T(caption));
+    PressKeyIn(dialog, VK_RETURN);
+  }
+  HWND box = program.WaitForWindow(T(text::kInstallCaption));
+  ASSERT_NE(nullptr, box);
+  PressKeyIn(box, VK_RETURN);
+  EXPECT_EQ(0, program.WaitForExit());
+
+  // The same change made silently on a second copy.
+  TempDir other;
+  const std::string otherFolder = other.Path() + "VO28";
+  fs::copy(ExamplesDir() + "VO28", otherFolder, fs::copy_options::recursive);
+  RunningProgram silent(kProgram, "\"cavopath=" + otherFolder + "\" \"compfile=" + otherFolder +
+                                      "\\BIN\\grid.wed\" component=GridCtl mode=Add silent");
+  EXPECT_EQ(0, silent.WaitForExit());
+  EXPECT_TRUE(SameText(ReadFile(otherFolder + "\\BIN\\DEDUDED.INF"), ReadFile(Configuration())));
+  EXPECT_TRUE(SameText(original, ReadFile(Backup(0))));
+}
+
+TEST_F(FormfitProgram, EscOnTheFolderPageEndsWithoutAChange) {
+  RunningProgram program(kProgram, Words(""));
+  HWND dialog = program.WaitForWindow(kDialogTitle);
+  ASSERT_NE(nullptr, dialog);
+  ExpectPage(dialog, T(text::kWelcomeCaption));
+  PressKeyIn(dialog, VK_RETURN);
+  ExpectPage(dialog, T(text::kFolderCaption));
+  PressKeyIn(dialog, VK_ESCAPE);
+  EXPECT_EQ(1, program.WaitForExit());
+  EXPECT_TRUE(SameText(original, ReadFile(Configuration())));
+  EXPECT_FALSE(fs::exists(Backup(0)));
+}
+
 TEST_F(FormfitProgram, AFailedChangeReturnsToTheFirstPageAndAbortEndsWithoutAChange) {
   fs::remove(Configuration());
   RunningProgram program(kProgram, Words(""));

@@ -176,7 +176,7 @@ TEST_F(FolderPageTest, ControlsAsInTheTemplateWithTheLanguageTexts) {
   ExpectAt(page, IDT_FOLDER_LABEL, 0, 1, 27, 8);
   ExpectAt(page, IDE_FOLDER, 28, 0, 80, 12);
   ExpectAt(page, IDB_FOLDER_CHOICE, 112, 0, 50, 12);
-  EXPECT_EQ(Window(Item(page, IDT_FOLDER_LABEL)).Caption(), "Ordner:");
+  EXPECT_EQ(Window(Item(page, IDT_FOLDER_LABEL)).Caption(), "&Ordner:");
   EXPECT_EQ(Window(Item(page, IDB_FOLDER_CHOICE)).Caption(), "&Durchsuchen...");
   const LONG_PTR edit = StyleOf(Item(page, IDE_FOLDER));
   EXPECT_EQ(edit & (ES_READONLY | ES_AUTOHSCROLL | WS_TABSTOP),
@@ -317,7 +317,7 @@ using std::chrono::hours;
 TEST_F(ComponentPageTest, ControlsAsInTheTemplateWithTheLanguageText) {
   EXPECT_EQ(page.Size(), DialogPixels(page.Handle(), 0, 0, 115, 15).size);
   ExpectAt(page, IDT_COMPONENT_LABEL, 0, 3, 42, 8);
-  EXPECT_EQ(Window(Item(page, IDT_COMPONENT_LABEL)).Caption(), "Komponente:");
+  EXPECT_EQ(Window(Item(page, IDT_COMPONENT_LABEL)).Caption(), "&Komponente:");
   const Bounds list = DialogPixels(page.Handle(), 44, 1, 70, 72);
   EXPECT_EQ(Window(List()).GetBounds().origin, list.origin);
   EXPECT_EQ(Window(List()).GetBounds().size.width, list.size.width);
@@ -488,10 +488,14 @@ TEST_F(ModePageTest, ControlsAsInTheTemplateWithTheLanguageTexts) {
   ExpectAt(page, IDR_MODE_ADD, 8, 10, 66, 11);
   ExpectAt(page, IDR_MODE_REMOVE, 8, 24, 66, 10);
   ExpectAt(page, IDG_MODE, 0, 0, 128, 38);
-  EXPECT_EQ(Window(Item(page, IDR_MODE_ADD)).Caption(), "hinzufügen");
-  EXPECT_EQ(Window(Item(page, IDR_MODE_REMOVE)).Caption(), "entfernen");
-  EXPECT_EQ(Window(Item(page, IDG_MODE)).Caption(), "Komponente dem VO-Window-Editor");
-  EXPECT_EQ(StyleOf(Item(page, IDR_MODE_ADD)) & BS_TYPEMASK, BS_AUTORADIOBUTTON);
+  EXPECT_EQ(Window(Item(page, IDR_MODE_ADD)).Caption(), "&hinzufügen");
+  EXPECT_EQ(Window(Item(page, IDR_MODE_REMOVE)).Caption(), "&entfernen");
+  EXPECT_EQ(Window(Item(page, IDG_MODE)).Caption(), "&Komponente dem VO-Window-Editor");
+  EXPECT_EQ(StyleOf(Item(page, IDR_MODE_ADD)) & (BS_TYPEMASK | WS_GROUP | WS_TABSTOP),
+            BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP);
+  EXPECT_EQ(StyleOf(Item(page, IDR_MODE_REMOVE)) & (BS_TYPEMASK | WS_GROUP), BS_AUTORADIOBUTTON);
+  // The group box precedes the buttons, so that its mnemonic reaches them.
+  EXPECT_EQ(GetWindow(Item(page, IDG_MODE), GW_HWNDNEXT), Item(page, IDR_MODE_ADD));
   EXPECT_EQ(StyleOf(Item(page, IDG_MODE)) & (BS_TYPEMASK | WS_GROUP), BS_GROUPBOX | WS_GROUP);
   const Bounds group = Window(Item(page, IDG_MODE)).GetBounds();
   Grow(page);

@@ -3,3 +3,4 @@
 
 #define IDP_PAGE 100
 #define IDP_HEADER 101
+#define IDP_WIZARD 102
