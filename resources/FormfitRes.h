@@ -32,5 +32,9 @@
 #define IDR_MODE_REMOVE 101
 #define IDG_MODE 102
 
+/* _wzpSummary */
+#define IDT_SUMMARY_INFO 100
+#define IDE_SUMMARY 101
+
 /* _dlgFormfit */
 #define IDP_SETUP_WIZARD 100

@@ -50,8 +50,7 @@ SetupResult PreviewAction(EngineEnvironment& environment, std::string_view folde
   FileOps& real = environment.Files();
   PreviewFileOps preview(real);
   PreviewEnvironment previewEnvironment(environment, preview);
-  SetupResult result =
-      SetupAction(previewEnvironment, folder, componentName, componentFile, mode);
+  SetupResult result = SetupAction(previewEnvironment, folder, componentName, componentFile, mode);
 
   const FileSpec configuration = ConfigurationPath(folder);
   const std::string path = configuration.FullPath();

@@ -35,6 +35,14 @@ inline constexpr unsigned kModeFrame = 580;
 inline constexpr unsigned kModeAdd = 581;
 inline constexpr unsigned kModeRemove = 582;
 inline constexpr unsigned kSummaryInfo = 590;
+inline constexpr unsigned kSummaryFolder = 591;
+inline constexpr unsigned kSummaryComponent = 592;
+inline constexpr unsigned kSummaryComponentFile = 593;
+inline constexpr unsigned kSummaryChange = 594;
+inline constexpr unsigned kSummaryAdd = 595;
+inline constexpr unsigned kSummaryRemove = 596;
+inline constexpr unsigned kSummaryCommandLine = 597;
+inline constexpr unsigned kSummaryNoCommandLine = 598;
 inline constexpr unsigned kSetupInfo = 600;
 
 // The engine: log lines and the statuses of Install and Deinstall.
@@ -89,6 +97,14 @@ inline constexpr std::array kAll{
     kModeAdd,
     kModeRemove,
     kSummaryInfo,
+    kSummaryFolder,
+    kSummaryComponent,
+    kSummaryComponentFile,
+    kSummaryChange,
+    kSummaryAdd,
+    kSummaryRemove,
+    kSummaryCommandLine,
+    kSummaryNoCommandLine,
     kSetupInfo,
     kInstallHeading,
     kInstallCaption,

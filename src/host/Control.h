@@ -53,6 +53,15 @@ class SingleLineEdit : public Control {
   using Control::Control;
 };
 
+// A read-only multi-line edit field, whose text the user can select and
+// copy. Enter, Esc and Tab are left to the dialog, as in any other field:
+// a multi-line edit would keep them for itself. The window is subclassed
+// until it is destroyed.
+class ReadOnlyText : public Control {
+ public:
+  ReadOnlyText(DialogWindow& owner, int id);
+};
+
 // The event of a focus change: whether the window got or lost the focus.
 struct FocusChangeEvent {
   bool gotFocus;

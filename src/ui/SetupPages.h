@@ -9,7 +9,7 @@
 namespace formfit {
 
 // A new page of the class `pageClass` (wzpInfo, wzpFolderChoice,
-// wzpComponentChoice or wzpChangeMode, case aside), made as a hidden child
+// wzpComponentChoice, wzpChangeMode or wzpSummary, case aside), made as a hidden child
 // of `wizard`, which places it; null for any other name.
 std::unique_ptr<qWizardPage> CreateSetupPage(Symbol pageClass, DialogWindow* wizard);
 

@@ -3,6 +3,7 @@
 #include "ui/wzpComponentChoice.h"
 #include "ui/wzpFolderChoice.h"
 #include "ui/wzpInfo.h"
+#include "ui/wzpSummary.h"
 
 namespace formfit {
 
@@ -22,6 +23,7 @@ std::unique_ptr<qWizardPage> CreateSetupPage(Symbol pageClass, DialogWindow* wiz
   if (pageClass == Symbol("wzpFolderChoice")) return Made<wzpFolderChoice>(wizard);
   if (pageClass == Symbol("wzpComponentChoice")) return Made<wzpComponentChoice>(wizard);
   if (pageClass == Symbol("wzpChangeMode")) return Made<wzpChangeMode>(wizard);
+  if (pageClass == Symbol("wzpSummary")) return Made<wzpSummary>(wizard);
   return nullptr;
 }
 

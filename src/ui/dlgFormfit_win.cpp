@@ -48,6 +48,7 @@ void dlgFormfit::ReadKeywords(const Keywords& keywords) {
   if (!keywords.componentFile.empty()) wizard_->SetComponentFile(keywords.componentFile);
   if (keywords.mode) wizard_->SetMode(*keywords.mode);
   if (keywords.silent) wizard_->SetSilent(true);
+  if (!keywords.previewFile.empty()) wizard_->SetPreviewFile(keywords.previewFile);
 }
 
 bool dlgFormfit::Show() {

@@ -9,6 +9,7 @@
 
 #include "app/SetupAction.h"
 #include "base/Symbol.h"
+#include "ui/SummaryText.h"
 #include "wizard/qWizard.h"
 
 namespace formfit {
@@ -23,13 +24,16 @@ class wzFormfit : public qWizard {
 
   // Prepares the page by its name, then activates it as the wizard does:
   // Welcome and Summary get their texts (550, 590) and Mode gets Add when
-  // first shown; CAVOFolder gets the located installation folder when first
+  // first shown; Summary lists the choices and their command line on every
+  // visit; CAVOFolder gets the located installation folder when first
   // shown with none; Component is filled from the folder's BIN folder every
   // time, and on a return selects the command line's component again.
   bool ActivatePage(const Value& page, bool notify = true) override;
 
   // Makes the change with the values below. Unless the run is silent, the
-  // outcome is shown in an information box owned by the wizard.
+  // outcome is shown in an information box owned by the wizard. A silent
+  // run with a preview file makes no change: it writes the diff the change
+  // would make (see Preview.h).
   SetupResult Setup();
 
   // The values of the run. Each is its page's value: written to the page
@@ -46,14 +50,19 @@ class wzFormfit : public qWizard {
   void SetMode(Symbol mode);
   bool Silent() const { return silent_; }
   void SetSilent(bool silent) { silent_ = silent; }
+  const std::string& PreviewFile() const { return previewFile_; }
+  void SetPreviewFile(const std::string& file) { previewFile_ = file; }
 
  private:
   std::string PageString(Symbol page, Symbol name);
   void SetPageString(Symbol page, Symbol name, const Value& value);
+  // The run's choices as the Summary page lists them.
+  SummaryChoices Choices();
   // The page's name for a page number or name.
   Symbol NameOf(const Value& page) const;
 
   bool silent_ = false;
+  std::string previewFile_;
 };
 
 }  // namespace formfit

@@ -1,9 +1,12 @@
+#include "app/Preview.h"
 #include "app/ProgramEnvironment.h"
 #include "base/TextNumbers.h"
 #include "env/CAVODir.h"
+#include "env/ProgramFile.h"
 #include "host/MessageBox.h"
 #include "ui/LanguageText.h"
 #include "ui/SetupPages.h"
+#include "ui/SummaryText.h"
 #include "ui/wzFormfit.h"
 #include "ui/wzpComponentChoice.h"
 
@@ -21,6 +24,7 @@ const Symbol kComponentName("ComponentName");
 const Symbol kComponentFile("ComponentFile");
 const Symbol kMode("Mode");
 const Symbol kInfo("Info");
+const Symbol kSummaryField("Summary");
 const Symbol kAdd("Add");
 
 // A page of the list: its name, its class, and its header texts by number
@@ -47,7 +51,7 @@ constexpr PageRow kPages[] = {
      text::kModeDescription,
      "Wählen Sie, ob das ausgewählte Element dem VO-Window-Editor hinzugefügt oder entfernt "
      "werden soll."},
-    {"Summary", "wzpInfo", text::kSummaryCaption, "Zusammenfassung", text::kSummaryDescription,
+    {"Summary", "wzpSummary", text::kSummaryCaption, "Zusammenfassung", text::kSummaryDescription,
      "Sie haben alle Einstellungen vorgenommen."},
 };
 constexpr int kFinishPage = 5;
@@ -56,7 +60,7 @@ constexpr int kPageSpaceTop = 20;
 // The page classes of the setup, made by their names.
 void RegisterPageClasses() {
   for (const char* pageClass :
-       {"wzpInfo", "wzpFolderChoice", "wzpComponentChoice", "wzpChangeMode"}) {
+       {"wzpInfo", "wzpFolderChoice", "wzpComponentChoice", "wzpChangeMode", "wzpSummary"}) {
     qWizard::RegisterPageClass(pageClass, [pageClass](qWizard& wizard, qComponent::PointArg) {
       return std::shared_ptr<qWizardPage>(CreateSetupPage(Symbol(pageClass), &wizard));
     });
@@ -122,7 +126,26 @@ bool wzFormfit::ActivatePage(const Value& page, bool notify) {
   } else if (name == kModePage && !touched) {
     if (const auto shown = GetPage(page)) shown->Set(kMode, kAdd);
   }
+  // The choices may have changed since the last visit.
+  if (name == kSummary) {
+    if (const auto shown = GetPage(page))
+      shown->Set(kSummaryField, SummaryText(Choices(), LanguageText));
+  }
   return qWizard::ActivatePage(page, notify);
+}
+
+SummaryChoices wzFormfit::Choices() {
+  SummaryChoices choices;
+  if (const std::optional<FileSpec> program = ProgramFile()) choices.program = program->FullPath();
+  choices.folder = CAVOFolder();
+  choices.componentName = ComponentName();
+  choices.componentFile = ComponentFile();
+  choices.componentText = choices.componentName;
+  if (auto* page = dynamic_cast<wzpComponentChoice*>(GetPage(kComponentPage).get())) {
+    choices.componentText = page->ComponentText();
+  }
+  choices.mode = Mode();
+  return choices;
 }
 
 SetupResult wzFormfit::Setup() {
@@ -131,7 +154,10 @@ SetupResult wzFormfit::Setup() {
   ProcessWaitingMessages();
   ProgramEnvironment environment;
   SetupResult result =
-      SetupAction(environment, CAVOFolder(), ComponentName(), ComponentFile(), Mode());
+      silent_ && !previewFile_.empty()
+          ? PreviewAction(environment, CAVOFolder(), ComponentName(), ComponentFile(), Mode(),
+                          previewFile_)
+          : SetupAction(environment, CAVOFolder(), ComponentName(), ComponentFile(), Mode());
   if (result.status && !silent_) InfoBox(this, result.status->caption, result.status->description);
   return result;
 }

@@ -49,6 +49,8 @@ class wzpComponentChoice : public _wzpComponentChoice {
   void SetComponentName(const std::string& displayText);
   // The selected item's component file; empty when none is selected.
   std::string ComponentFile() const;
+  // The selected item's display text; empty when none is selected.
+  std::string ComponentText() const;
 
   // Leaving forward (anything but PreviousPage) with no component chosen
   // shows the error text 218 and is refused.

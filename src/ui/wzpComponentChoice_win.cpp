@@ -58,6 +58,11 @@ std::string wzpComponentChoice::ComponentName() const { return SelectedPart(0); 
 
 std::string wzpComponentChoice::ComponentFile() const { return SelectedPart(1); }
 
+std::string wzpComponentChoice::ComponentText() const {
+  const int selected = cboComponent->CurrentItem();
+  return selected < 0 ? std::string() : cboComponent->ItemText(selected);
+}
+
 void wzpComponentChoice::SetComponentName(const std::string& displayText) {
   cboComponent->SelectItemText(displayText);
 }

@@ -32,7 +32,8 @@ Snapshot Take(const std::string& folder) {
   Snapshot snapshot;
   for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder)) {
     if (!entry.is_regular_file()) continue;
-    const bool writable = (entry.status().permissions() & fs::perms::owner_write) != fs::perms::none;
+    const bool writable =
+        (entry.status().permissions() & fs::perms::owner_write) != fs::perms::none;
     snapshot[fs::relative(entry.path(), folder).generic_string()] = {
         ReadFile(entry.path().string()), writable};
   }
@@ -114,8 +115,8 @@ TEST_F(PreviewTest, TellsWhatTheRealRunDoesAndChangesNothing) {
 
     RecordingEnvironment previewLog;
     const SetupResult preview =
-        PreviewAction(previewLog, previewed, row.component,
-                      previewed + "/BIN/" + row.componentFile, row.mode, diffFile);
+        PreviewAction(previewLog, previewed, row.component, previewed + "/BIN/" + row.componentFile,
+                      row.mode, diffFile);
     RecordingEnvironment realLog;
     const SetupResult real = SetupAction(realLog, changed, row.component,
                                          changed + "/BIN/" + row.componentFile, row.mode);
@@ -178,12 +179,11 @@ TEST_F(PreviewTest, PatchAppliesTheDiff) {
   const std::string copy = dir.Path() + "DEDUDED.INF";
   fs::copy_file(previewed + "/BIN/DEDUDED.INF", copy);
   RecordingEnvironment previewLog;
-  ASSERT_EQ(0, PreviewAction(previewLog, previewed, "Grid", previewed + "/BIN/grid.wed", kAdd,
-                             diffFile)
-                   .exitStatus);
+  ASSERT_EQ(
+      0, PreviewAction(previewLog, previewed, "Grid", previewed + "/BIN/grid.wed", kAdd, diffFile)
+             .exitStatus);
   RecordingEnvironment realLog;
-  ASSERT_EQ(0,
-            SetupAction(realLog, changed, "Grid", changed + "/BIN/grid.wed", kAdd).exitStatus);
+  ASSERT_EQ(0, SetupAction(realLog, changed, "Grid", changed + "/BIN/grid.wed", kAdd).exitStatus);
   const std::string command =
       "/usr/bin/patch --quiet --binary '" + copy + "' '" + diffFile + "' >/dev/null 2>&1";
   ASSERT_EQ(0, std::system(command.c_str()));

@@ -63,13 +63,16 @@ BOOL CALLBACK CollectText(HWND window, LPARAM data) {
 
 }  // namespace
 
-RunningProgram::RunningProgram(const std::string& program, const std::string& words) {
-  std::string commandLine = "\"" + program + "\" " + words;
+RunningProgram::RunningProgram(const std::string& program, const std::string& words)
+    : RunningProgram("\"" + program + "\" " + words) {}
+
+RunningProgram::RunningProgram(const std::string& commandLine) {
+  std::string line = commandLine;
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
-  if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      nullptr, &startup, &info)) {
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &info)) {
     return;
   }
   CloseHandle(info.hThread);

@@ -14,6 +14,9 @@ class RunningProgram {
   // Starts `program` with the command-line words `words` (each quoted as
   // needed by the caller) in the folder `folder`.
   RunningProgram(const std::string& program, const std::string& words);
+  // Starts the whole command line `commandLine` as given; its first word
+  // names the program.
+  explicit RunningProgram(const std::string& commandLine);
   ~RunningProgram();
   RunningProgram(const RunningProgram&) = delete;
   RunningProgram& operator=(const RunningProgram&) = delete;

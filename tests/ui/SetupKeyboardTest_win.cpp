@@ -123,6 +123,20 @@ TEST_F(SetupKeyboardTest, EnterWalksThePagesAndTheFocusGoesToEachPagesFirstContr
   EXPECT_EQ(popUps, std::vector<std::string>{});
 }
 
+// A user who clicked into the summary to copy the command line still
+// finishes with Enter and leaves the field with Tab.
+TEST_F(SetupKeyboardTest, TheSummaryFieldLeavesEnterAndTabToTheDialog) {
+  MakeWizard(folder);
+  for (int page = 1; page < 5; ++page) PressKey(VK_RETURN);
+  ASSERT_EQ(wizard->GetPageName(wizard->CurrentPageNo()), Symbol("Summary"));
+  const HWND field = Item("Summary", IDE_SUMMARY);
+  SetFocus(field);
+  EXPECT_EQ(OwnersDefault(), IDB_WIZARD_FINISH);
+  PressKey(VK_TAB);
+  EXPECT_NE(GetFocus(), field);
+  EXPECT_TRUE(IsChild(wizard->Handle(), GetFocus()));
+}
+
 TEST_F(SetupKeyboardTest, ACommandLineRemoveHasTheFocusOnRemove) {
   MakeWizard(folder, Symbol("Remove"));
   wizard->SetCurrentPageNo(Symbol("Mode"));

@@ -1,0 +1,211 @@
+// formfit.exe with the words installers add (preview=, log=, lang=), and the
+// Summary page's command line run as it stands; each on a copy of the
+// sample installation.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <regex>
+#include <string>
+
+#include "ProgramDriver_win.h"
+#include "base/TextNumbers.h"
+#include "engine/Component.h"
+#include "engine/qIniFile.h"
+#include "env/LanguageStrings.h"
+#include "support/ApplyUnifiedDiff.h"
+#include "support/TempDir.h"
+#include "support/TextAssert.h"
+
+namespace formfit::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kProgram = FORMFIT_PROGRAM;
+
+std::string Text(const char* languageFile, unsigned number) {
+  return LanguageTable::FromFile(std::string(FORMFIT_RESOURCES_DIR) + "/" + languageFile)
+      .Lookup(number, "");
+}
+
+std::string T(unsigned number) { return Text("Formfit.sys", number); }
+
+// Every file below `folder` with its bytes.
+std::map<std::string, std::string> Files(const std::string& folder) {
+  std::map<std::string, std::string> files;
+  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder)) {
+    if (entry.is_regular_file()) files[entry.path().string()] = ReadFile(entry.path().string());
+  }
+  return files;
+}
+
+class RunWords : public ::testing::Test {
+ protected:
+  RunWords() { Copy(); }
+
+  void Copy() {
+    fs::remove_all(folder);
+    fs::copy(ExamplesDir() + "VO28", folder, fs::copy_options::recursive);
+  }
+  std::string Configuration() const { return bin + "DEDUDED.INF"; }
+  std::string Grid(const char* mode) const {
+    return "\"cavopath=" + folder + "\" \"compfile=" + bin +
+           "grid.wed\" component=GridCtl mode=" + mode + " silent";
+  }
+
+  TempDir dir;
+  std::string folder = dir.Path() + "VO28";
+  std::string bin = folder + "\\BIN\\";
+};
+
+// The preview's exit status is the real run's, nothing in the installation
+// changes, and its diff turns the old file into what the real run writes.
+TEST_F(RunWords, PreviewTellsWhatTheRealRunDoes) {
+  struct Row {
+    const char* name;
+    const char* mode;
+    const char* componentFile;
+    int exitStatus;
+  };
+  const Row rows[] = {
+      {"add", "Add", "grid.wed", 0},
+      {"remove what is not there", "Remove", "grid.wed", 0},
+      {"nothing to place", "Add", "empty.wed", 9},
+  };
+  const std::string diffFile = dir.Path() + "change.diff";
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    Copy();
+    dir.WriteFile("VO28\\BIN\\empty.wed", "[CONTENTS]\r\n");
+    const std::string words = "\"cavopath=" + folder + "\" \"compfile=" + bin + row.componentFile +
+                              "\" component=GridCtl mode=" + row.mode + " silent";
+    const std::map<std::string, std::string> before = Files(folder);
+
+    RunningProgram preview(kProgram, words + " \"preview=" + diffFile + "\"");
+    EXPECT_EQ(row.exitStatus, preview.WaitForExit());
+    EXPECT_FALSE(preview.ShowedAWindow());
+    EXPECT_EQ(before, Files(folder));
+
+    RunningProgram real(kProgram, words);
+    EXPECT_EQ(row.exitStatus, real.WaitForExit());
+    const std::optional<std::string> patched =
+        ApplyUnifiedDiff(before.at(Configuration()), ReadFile(diffFile));
+    ASSERT_TRUE(patched);
+    EXPECT_TRUE(SameText(ReadFile(Configuration()), *patched));
+  }
+
+  RunningProgram nowhere(kProgram, Grid("Add") + " \"preview=" + dir.Path() + "none\\x.diff\"");
+  EXPECT_EQ(10, nowhere.WaitForExit());
+  EXPECT_FALSE(fs::exists(bin + "DEDUDED.000"));
+}
+
+// The log asked for holds the run's lines; a log that cannot be written
+// changes nothing of the outcome.
+TEST_F(RunWords, LogOnRequest) {
+  const std::string log = dir.Path() + "run.log";
+  RunningProgram program(kProgram, Grid("Add") + " \"log=" + log + "\"");
+  EXPECT_EQ(0, program.WaitForExit());
+  std::string text = std::regex_replace(
+      ReadFile(log), std::regex(R"(\d\d\.\d\d\.\d{4} \d\d:\d\d:\d\d\r\n)"), "<time>\r\n");
+  const std::string path = bin + "DEDUDED.INF";
+  const std::size_t contents =
+      Component::Read(qIniFile(bin + "grid.wed").Contents(), "GridCtl").Contents().size();
+  EXPECT_TRUE(SameText(
+      "<time>\r\n\t" + T(text::kInstallHeading) + "\r\n<time>\r\n\tGridCtl:\t" + bin +
+          "grid.wed\r\n\tDEDUDED.INF:\t" + path + "\r\n\tcomponent file read: " +
+          std::to_string(contents) + " contents\r\n\t" + T(text::kSizeLog) + "\t" +
+          std::to_string(fs::file_size(bin + "DEDUDED.000")) + "\r\n\tcomponent placed\r\n\t" +
+          T(text::kBackupLogFirst) + "\t\t" + T(text::kBackupLogSecond) +
+          "\r\n\tconfiguration file written: " + std::to_string(fs::file_size(path)) + " bytes\r\n",
+      text));
+
+  const std::string added = ReadFile(Configuration());
+  Copy();
+  RunningProgram unwritable(kProgram, Grid("Add") + " \"log=" + dir.Path() + "none\\run.log\"");
+  EXPECT_EQ(0, unwritable.WaitForExit());
+  EXPECT_TRUE(SameText(added, ReadFile(Configuration())));
+}
+
+// lang=en picks the English file beside the program; without it, or
+// without that file, the wizard is German.
+TEST_F(RunWords, LanguageOnRequest) {
+  const std::string german = T(text::kWelcomeCaption);
+  const std::string english = Text("Formfit.en.sys", text::kWelcomeCaption);
+  const std::string builtIn = "Willkommen im Assistenten für den VO-Window-Editor";
+  struct Row {
+    const char* name;
+    bool germanFile;
+    bool englishFile;
+    const char* words;
+    const std::string& caption;
+  };
+  const Row rows[] = {
+      {"en", true, true, "lang=en", english},
+      {"EN", true, true, "LANG=EN", english},
+      {"de", true, true, "lang=de", german},
+      {"no word", true, true, "", german},
+      {"en, no English file", true, false, "lang=en", german},
+      {"en, no language file", false, false, "lang=en", builtIn},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    const std::string place = dir.Path() + "program\\";
+    fs::remove_all(place);
+    fs::create_directories(place);
+    fs::copy_file(kProgram, place + "formfit.exe");
+    if (row.germanFile) {
+      fs::copy_file(std::string(FORMFIT_RESOURCES_DIR) + "/Formfit.sys", place + "Formfit.sys");
+    }
+    if (row.englishFile) {
+      fs::copy_file(std::string(FORMFIT_RESOURCES_DIR) + "/Formfit.en.sys",
+                    place + "Formfit.en.sys");
+    }
+    RunningProgram program(place + "formfit.exe", "\"cavopath=" + folder + "\" " + row.words);
+    HWND dialog = program.WaitForWindow("Setup DU-Rodadu Dazodo v3");
+    ASSERT_NE(nullptr, dialog);
+    EXPECT_NE(nullptr, WaitForChild(dialog, "Static", row.caption)) << Texts(dialog).size();
+    PostMessageA(dialog, WM_CLOSE, 0, 0);
+    EXPECT_EQ(1, program.WaitForExit());
+  }
+}
+
+// The command line on the Summary page, run as it stands, makes the same
+// change as finishing the wizard.
+TEST_F(RunWords, TheSummarysCommandLineMakesTheSameChange) {
+  RunningProgram program(kProgram, "\"cavopath=" + folder + "\" component=GridCtl");
+  HWND dialog = program.WaitForWindow("Setup DU-Rodadu Dazodo v3");
+  ASSERT_NE(nullptr, dialog);
+  for (const unsigned caption :
+       {text::kFolderCaption, text::kComponentCaption, text::kModeCaption, text::kSummaryCaption}) {
+    Click(FindChild(dialog, "Button", T(text::kNext)));
+    ASSERT_NE(nullptr, WaitForChild(dialog, "Static", T(caption)));
+  }
+  HWND field = FindChildOfClass(dialog, "Edit");
+  ASSERT_NE(nullptr, field);
+  const std::string summary = WindowText(field);
+  const std::size_t end = summary.rfind("\r\n");
+  const std::size_t start = summary.rfind("\r\n", end - 1) + 2;
+  const std::string commandLine = summary.substr(start, end - start);
+  const std::size_t programEnd = commandLine.find(" cavopath=");
+  ASSERT_NE(std::string::npos, programEnd) << summary;
+  EXPECT_TRUE(fs::equivalent(kProgram, commandLine.substr(0, programEnd))) << commandLine;
+
+  Click(FindChild(dialog, "Button", T(text::kFinish)));
+  HWND box = program.WaitForOtherWindow(dialog);
+  ASSERT_NE(nullptr, box);
+  Click(FindChild(box, "Button", "OK"));
+  EXPECT_EQ(0, program.WaitForExit());
+  const std::string finished = ReadFile(Configuration());
+
+  Copy();
+  RunningProgram silent(commandLine);
+  ASSERT_TRUE(silent.Started());
+  EXPECT_EQ(0, silent.WaitForExit());
+  EXPECT_FALSE(silent.ShowedAWindow());
+  EXPECT_TRUE(SameText(finished, ReadFile(Configuration())));
+  EXPECT_TRUE(fs::exists(bin + "DEDUDED.000"));
+}
+
+}  // namespace
+}  // namespace formfit::test
