@@ -44,16 +44,23 @@ qComponent& qComponent::Init(DialogWindow* owner, std::optional<ResourceID> id, 
   }
   if (!Handle()) return *this;
 
+  // The dialog manager made the client area as large as the template's
+  // dialog units say. It keeps that size without the frame: the children's
+  // owner alignments start from it, so that a child that follows an edge
+  // keeps the distance its dialog units give it at every screen resolution,
+  // whatever the lost frame measured.
+  RECT client{};
+  GetClientRect(Handle(), &client);
   const auto styles =
       CleanFrame({static_cast<std::uint32_t>(GetWindowLongPtrA(Handle(), GWL_STYLE)),
                   static_cast<std::uint32_t>(GetWindowLongPtrA(Handle(), GWL_EXSTYLE))},
                  keptStyle, keptExtended);
   SetWindowLongPtrA(Handle(), GWL_STYLE, static_cast<LONG_PTR>(styles.style));
   SetWindowLongPtrA(Handle(), GWL_EXSTYLE, static_cast<LONG_PTR>(styles.extended));
-  // Without this the window keeps the non-client area of the frame it lost
-  // (a caption bar's height) until its next resize.
-  SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
-               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  RECT window = client;
+  AdjustWindowRectEx(&window, styles.style, FALSE, styles.extended);
+  SetWindowPos(Handle(), nullptr, 0, 0, window.right - window.left, window.bottom - window.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
   return *this;
 }
 

@@ -316,9 +316,9 @@ using std::chrono::hours;
 
 TEST_F(ComponentPageTest, ControlsAsInTheTemplateWithTheLanguageText) {
   EXPECT_EQ(page.Size(), DialogPixels(page.Handle(), 0, 0, 115, 15).size);
-  ExpectAt(page, IDT_COMPONENT_LABEL, 0, 3, 42, 8);
+  ExpectAt(page, IDT_COMPONENT_LABEL, 0, 3, 44, 8);
   EXPECT_EQ(Window(Item(page, IDT_COMPONENT_LABEL)).Caption(), "&Komponente:");
-  const Bounds list = DialogPixels(page.Handle(), 44, 1, 70, 72);
+  const Bounds list = DialogPixels(page.Handle(), 46, 1, 68, 72);
   EXPECT_EQ(Window(List()).GetBounds().origin, list.origin);
   EXPECT_EQ(Window(List()).GetBounds().size.width, list.size.width);
   const LONG_PTR style = StyleOf(List());

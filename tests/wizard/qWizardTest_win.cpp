@@ -55,15 +55,13 @@ class WizardLayoutTest : public WizardTest {
   Bounds Template(int x, int y, int width, int height) const {
     return DialogPixels(wizard->Handle(), x, y, width, height);
   }
-  // How much the wizard grew from its template. The template's window had
-  // a dialog frame until the frame clean-up; the client area took its place,
-  // and the children keep their distances to that client area's edges.
+  // How much the wizard grew from its template. The frame clean-up keeps
+  // the template's client area, so the children keep the distances to its
+  // edges that their dialog units give them.
   Dimension Growth() const {
     const Dimension size = wizard->Size();
     const Dimension drawn = Template(0, 0, 207, 142).size;
-    const int frameX = 2 * GetSystemMetrics(SM_CXDLGFRAME);
-    const int frameY = 2 * GetSystemMetrics(SM_CYDLGFRAME);
-    return {size.width - drawn.width - frameX, size.height - drawn.height - frameY};
+    return {size.width - drawn.width, size.height - drawn.height};
   }
   Bounds ExpectedPage() const {
     const Bounds header = Window(wizard->PageInfo()->Handle()).GetBounds();
