@@ -1,14 +1,16 @@
 # Sourced by the picture scripts: a virtual screen and a Wine prefix that
 # draws on it, beside the tests' headless one.
 #
-#   virtual_screen DISPLAY WIDTHxHEIGHT BUILD
+#   virtual_screen DISPLAY WIDTHxHEIGHT BUILD [DPI]
 #
 # installs Xvfb and ImageMagick when they are missing, starts Xvfb on
 # DISPLAY, exports DISPLAY and WINEPREFIX (BUILD/wineprefix-x11, made on
-# first use), sets $wine and $work (a fresh folder) and removes both at exit.
+# first use; with DPI other than 96 BUILD/wineprefix-x11-dpiDPI, whose
+# registry sets that screen resolution), sets $wine and $work (a fresh
+# folder) and removes both at exit.
 
 virtual_screen() {
-  local display=$1 size=$2 build=$3
+  local display=$1 size=$2 build=$3 dpi=${4:-96}
   local need=()
   command -v Xvfb >/dev/null || need+=(xvfb)
   command -v import >/dev/null || need+=(imagemagick)
@@ -20,7 +22,9 @@ virtual_screen() {
       "${need[@]}" >/dev/null
   fi
 
-  export WINEPREFIX=$build/wineprefix-x11 WINEDEBUG=-all WINEARCH=win64 DISPLAY=$display
+  local prefix=$build/wineprefix-x11
+  [ "$dpi" = 96 ] || prefix=$prefix-dpi$dpi
+  export WINEPREFIX=$prefix WINEDEBUG=-all WINEARCH=win64 DISPLAY=$display
   wine=/usr/lib/wine/wine64
   work=$(mktemp -d)
   Xvfb "$display" -screen 0 "${size}x24" -nolisten tcp </dev/null >/dev/null 2>&1 &
@@ -32,6 +36,12 @@ virtual_screen() {
   done
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     "$wine" wineboot.exe -i </dev/null >/dev/null 2>&1
+    # Wine takes the resolution from the registry when its server starts.
+    local key
+    for key in 'HKCU\Control Panel\Desktop' \
+               'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts'; do
+      "$wine" reg.exe add "$key" /v LogPixels /t REG_DWORD /d "$dpi" /f </dev/null >/dev/null 2>&1
+    done
     /usr/lib/wine/wineserver64 -w
   fi
 }
