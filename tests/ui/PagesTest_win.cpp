@@ -177,7 +177,7 @@ TEST_F(FolderPageTest, ControlsAsInTheTemplateWithTheLanguageTexts) {
   ExpectAt(page, IDE_FOLDER, 28, 0, 80, 12);
   ExpectAt(page, IDB_FOLDER_CHOICE, 112, 0, 50, 12);
   EXPECT_EQ(Window(Item(page, IDT_FOLDER_LABEL)).Caption(), "&Ordner:");
-  EXPECT_EQ(Window(Item(page, IDB_FOLDER_CHOICE)).Caption(), "&Durchsuchen...");
+  EXPECT_EQ(Window(Item(page, IDB_FOLDER_CHOICE)).Caption(), "&Durchsuchen");
   const LONG_PTR edit = StyleOf(Item(page, IDE_FOLDER));
   EXPECT_EQ(edit & (ES_READONLY | ES_AUTOHSCROLL | WS_TABSTOP),
             ES_READONLY | ES_AUTOHSCROLL | WS_TABSTOP);

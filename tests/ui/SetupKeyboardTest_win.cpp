@@ -181,7 +181,7 @@ TEST_F(SetupKeyboardTest, TheLabelsCarryMnemonics) {
   // The shipped German texts, which lie beside the test program.
   const Row rows[] = {
       {"CAVOFolder", IDT_FOLDER_LABEL, "&Ordner:"},
-      {"CAVOFolder", IDB_FOLDER_CHOICE, "&Durchsuchen..."},
+      {"CAVOFolder", IDB_FOLDER_CHOICE, "&Durchsuchen"},
       {"Component", IDT_COMPONENT_LABEL, "&Komponente:"},
       {"Mode", IDG_MODE, "&Komponente dem VO-Window-Editor"},
       {"Mode", IDR_MODE_ADD, "&hinzufügen"},
