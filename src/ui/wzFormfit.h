@@ -50,7 +50,6 @@ class wzFormfit : public qWizard {
   void SetMode(Symbol mode);
   bool Silent() const { return silent_; }
   void SetSilent(bool silent) { silent_ = silent; }
-  const std::string& PreviewFile() const { return previewFile_; }
   void SetPreviewFile(const std::string& file) { previewFile_ = file; }
 
  private:
