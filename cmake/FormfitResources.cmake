@@ -5,12 +5,21 @@
 # linker joins two resource objects into a directory in which the dialog
 # manager finds only some of the templates. Resources in a static library
 # would be dropped altogether, since no code refers to them.
+#
+# Files made from the version (the manifest, the version header) lie in
+# one folder of the tree, which every resource compile searches.
+configure_file(${PROJECT_SOURCE_DIR}/resources/Formfit.manifest.in
+               ${PROJECT_BINARY_DIR}/generated-resources/Formfit.manifest @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/resources/FormfitVersion.h.in
+               ${PROJECT_BINARY_DIR}/generated-resources/FormfitVersion.h @ONLY)
+
 function(formfit_add_resources name)
+  set(generated ${PROJECT_BINARY_DIR}/generated-resources)
   cmake_parse_arguments(R "" "" "DEPENDS" ${ARGN})
   set(object ${CMAKE_CURRENT_BINARY_DIR}/${name}.res.obj)
   set(joined ${CMAKE_CURRENT_BINARY_DIR}/${name}.rc)
   set(commands)
-  set(includes)
+  set(includes -I ${generated})
   set(sources)
   set(text "")
   foreach(rc_file IN LISTS R_UNPARSED_ARGUMENTS)
@@ -28,7 +37,8 @@ function(formfit_add_resources name)
     OUTPUT ${object}
     ${commands}
     COMMAND ${CMAKE_RC_COMPILER} --codepage=1252 ${includes} -i ${joined} -O coff -o ${object}
-    DEPENDS ${sources} ${R_DEPENDS}
+    DEPENDS ${sources} ${R_DEPENDS} ${generated}/Formfit.manifest
+            ${generated}/FormfitVersion.h
     COMMENT "Resources ${name}"
     VERBATIM)
   add_custom_target(${name}_compile DEPENDS ${object})
