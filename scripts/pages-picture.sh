@@ -17,8 +17,8 @@ out=${1:-$root/docs}
 build=$root/build/x86_64
 display=:97
 
-cmake -S "$root" -B "$build" -G Ninja -Wno-dev -DCMAKE_BUILD_TYPE=Debug \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake" >/dev/null
+source "$root/scripts/windows-tree.sh"
+configure_windows_tree "$root" "$build" x86_64
 cmake --build "$build" -j2 --target formfit_pages_sample >/dev/null
 
 source "$root/scripts/virtual-screen.sh"

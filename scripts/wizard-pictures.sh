@@ -28,8 +28,8 @@ if [ "$dpi" != 96 ]; then
   screen=1280x960
 fi
 
-cmake -S "$root" -B "$build" -G Ninja -Wno-dev -DCMAKE_BUILD_TYPE=Debug \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake" >/dev/null
+source "$root/scripts/windows-tree.sh"
+configure_windows_tree "$root" "$build" x86_64
 cmake --build "$build" -j2 --target formfit formfit_wizard_tour >/dev/null
 
 source "$root/scripts/virtual-screen.sh"
