@@ -1,0 +1,68 @@
+@echo off
+rem Setup for the Grid control library, for installers that run batch files:
+rem
+rem   grid-setup.bat FOLDER           copies grid.wed into FOLDER\BIN and has
+rem                                   Formfit enter the component GridCtl in
+rem                                   FOLDER\BIN\DEDUDED.INF
+rem   grid-setup.bat FOLDER Remove    has Formfit take it out again, then
+rem                                   deletes FOLDER\BIN\grid.wed
+rem
+rem formfit.exe is the one of the release zip, one folder up, unless FORMFIT
+rem names another. Prints one line "Formfit: exit status N: MEANING", appends
+rem it to Formfit's log "%TEMP%\Grid setup.log" and ends with Formfit's exit
+rem status. A failed setup takes back the grid.wed it copied.
+setlocal
+if "%~1"=="" (
+  echo usage: grid-setup.bat FOLDER [Remove] 1>&2
+  exit /b 1
+)
+set "folder=%~1"
+set "mode=Add"
+if not "%~2"=="" set "mode=%~2"
+if not defined FORMFIT set "FORMFIT=%~dp0..\formfit.exe"
+set "wed=%folder%\BIN\grid.wed"
+set "log=%TEMP%\Grid setup.log"
+set "saved=%TEMP%\grid.wed.before-setup"
+
+set copied=0
+set had=0
+if /i not "%mode%"=="Add" goto run
+rem An old grid.wed waits in the temp folder, to be put back on failure;
+rem without that copy it is not replaced. Plain "if errorlevel" tests: some
+rem command processors run the right side of "||" even after a success.
+if not exist "%wed%" goto copy
+copy /y /b "%wed%" "%saved%" >nul
+if errorlevel 1 goto run
+set had=1
+:copy
+copy /y /b "%~dp0grid.wed" "%wed%" >nul 2>&1
+if not errorlevel 1 set copied=1
+
+:run
+"%FORMFIT%" "cavopath=%folder%" component=GridCtl "compfile=%wed%" mode=%mode% silent "log=%log%"
+set status=%errorlevel%
+
+set "meaning=an unknown status"
+if "%status%"=="0" set "meaning=the change was made"
+if "%status%"=="1" set "meaning=no change was asked for: the mode is neither Add nor Remove"
+if "%status%"=="2" set "meaning=the folder is no installation: BIN\DEDUDED.INF is missing"
+if "%status%"=="3" set "meaning=the component file is missing"
+if "%status%"=="4" set "meaning=the configuration file cannot be opened"
+if "%status%"=="5" set "meaning=memory is short"
+if "%status%"=="6" set "meaning=the configuration file cannot be read"
+if "%status%"=="7" set "meaning=no backup can be made"
+if "%status%"=="8" set "meaning=the configuration file cannot be written; its old contents were put back"
+if "%status%"=="9" set "meaning=nothing of the component could be placed; the file is unchanged"
+if "%status%"=="10" set "meaning=the preview could not be written"
+echo Formfit: exit status %status%: %meaning%
+>>"%log%" echo Formfit: exit status %status%: %meaning%
+
+rem Removed from the configuration, the component needs its file no more;
+rem a failed setup puts back the old grid.wed, or none.
+if "%status%"=="0" (
+  if /i "%mode%"=="Remove" del "%wed%"
+) else if "%copied%"=="1" (
+  if "%had%"=="1" (copy /y /b "%saved%" "%wed%" >nul) else (del "%wed%")
+)
+if "%had%"=="1" del "%saved%"
+exit /b %status%
