@@ -20,16 +20,16 @@ std::optional<std::string> FirstValue(const std::vector<std::string>& words, std
 
 Keywords ReadKeywords(const std::vector<std::string>& words) {
   Keywords keywords;
-  keywords.cavoFolder = FirstValue(words, "cavopath=").value_or("");
-  keywords.componentName = FirstValue(words, "component=").value_or("");
-  keywords.componentFile = FirstValue(words, "compfile=").value_or("");
-  if (const std::optional<std::string> mode = FirstValue(words, "mode=")) {
+  keywords.cavoFolder = FirstValue(words, key::kCavoPath).value_or("");
+  keywords.componentName = FirstValue(words, key::kComponent).value_or("");
+  keywords.componentFile = FirstValue(words, key::kComponentFile).value_or("");
+  if (const std::optional<std::string> mode = FirstValue(words, key::kMode)) {
     keywords.mode = Symbol(*mode);
   }
-  keywords.silent = FirstValue(words, "silent").has_value();
-  keywords.previewFile = FirstValue(words, "preview=").value_or("");
-  keywords.logFile = FirstValue(words, "log=").value_or("");
-  keywords.language = FirstValue(words, "lang=").value_or("");
+  keywords.silent = FirstValue(words, key::kSilent).has_value();
+  keywords.previewFile = FirstValue(words, key::kPreview).value_or("");
+  keywords.logFile = FirstValue(words, key::kLog).value_or("");
+  keywords.language = FirstValue(words, key::kLanguage).value_or("");
   return keywords;
 }
 

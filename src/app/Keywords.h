@@ -13,6 +13,7 @@
 // ignored.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,6 +22,20 @@
 #include "base/Symbol.h"
 
 namespace formfit {
+
+// The keys, as the words carry them in lower case.
+namespace key {
+inline constexpr std::string_view kCavoPath = "cavopath=";
+inline constexpr std::string_view kComponent = "component=";
+inline constexpr std::string_view kComponentFile = "compfile=";
+inline constexpr std::string_view kMode = "mode=";
+inline constexpr std::string_view kSilent = "silent";
+inline constexpr std::string_view kPreview = "preview=";
+inline constexpr std::string_view kLog = "log=";
+inline constexpr std::string_view kLanguage = "lang=";
+inline constexpr std::array<std::string_view, 8> kAll{
+    kCavoPath, kComponent, kComponentFile, kMode, kSilent, kPreview, kLog, kLanguage};
+}  // namespace key
 
 struct Keywords {
   std::string cavoFolder;     // empty when not given (or given empty)
