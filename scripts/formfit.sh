@@ -8,6 +8,8 @@
 #                                      both Windows builds under Wine
 #   scripts/formfit.sh test TREE...    only the named trees (native, sanitize,
 #                                      x86_64, i686), for a quicker loop
+#   scripts/formfit.sh demo [--wizard] the main job on a copy of the sample
+#   scripts/formfit.sh dist            the release zip and its checksum
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -17,10 +19,12 @@ fuzz_seconds=${FORMFIT_FUZZ_SECONDS:-60}
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev patch
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
-  wine wine64 wine32:i386
+  wine wine64 wine32:i386 nsis zip unzip osslsigncode openssl
 )
 
 say() { printf '\n== %s\n' "$*"; }
+
+source "$root/scripts/windows-tree.sh"
 
 install_packages() {
   local missing=()
@@ -73,6 +77,15 @@ run_tests() {
   failed=$((failed + bad))
 }
 
+# The shipped program's fingerprint once every i686 test passed with it, so
+# that dist can tell whether it packs the very file the tests ran.
+tested_mark=$build/i686/formfit.exe.tested
+record_tested_program() {
+  rm -f "$tested_mark"
+  [[ " ${failed_trees[*]} " == *" i686 "* ]] ||
+    (cd "$build/i686" && sha256sum formfit.exe >"$tested_mark")
+}
+
 stop_wine() {
   for tree in i686 x86_64; do
     [ -d "$build/$tree/wineprefix" ] &&
@@ -89,7 +102,7 @@ build_and_test() {
   case $1 in
     native)
       say "build: native (g++)"
-      configure native -DCMAKE_BUILD_TYPE=Release -DFORMFIT_BENCH=ON
+      configure native -DCMAKE_BUILD_TYPE=Release -DFORMFIT_BENCH=ON -DFORMFIT_RELEASE_TESTS=ON
       run_tests native
       ;;
     sanitize)
@@ -100,14 +113,17 @@ build_and_test() {
       ;;
     x86_64)
       say "build: x86_64 (mingw-w64, tests under wine64)"
-      configure x86_64 -DCMAKE_BUILD_TYPE=Debug -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake"
+      configure_windows_tree "$root" "$build/x86_64" x86_64
+      cmake --build "$build/x86_64" -j2
       run_tests x86_64
       ;;
     i686)
       say "build: i686 (mingw-w64, the shipped 32-bit build, tests under the 32-bit loader in a 64-bit prefix)"
-      configure i686 -DCMAKE_BUILD_TYPE=Debug -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake"
+      configure_windows_tree "$root" "$build/i686" i686
+      cmake --build "$build/i686" -j2
       if can_run_32bit; then
         run_tests i686
+        record_tested_program
       else
         say "i686: built; its tests cannot run here: this kernel does not run 32-bit programs"
       fi
@@ -135,14 +151,11 @@ test_trees() {
   [ ${#failed_trees[@]} -eq 0 ] && [ "$failed" -eq 0 ]
 }
 
-# The meaning of a silent run's exit status, from the engine's own table.
+# The meaning of a silent run's exit status, from the user's guide.
 exit_meaning() {
-  local status=$1 constant code
-  [ "$status" -eq 1 ] && { echo "no change asked for"; return; }
-  [ "$status" -eq 10 ] && { echo "the preview could not be written"; return; }
-  constant=$(sed -nE "s/^ *\{(k[A-Za-z]+), $status\},.*/\1/p" "$root/src/engine/StatusCodes.h")
-  code=$(sed -nE "s/.*char $constant\[\] = \"([A-Z_]+)\";.*/\1/p" "$root/src/engine/StatusCodes.h")
-  echo "${code:-unknown}"
+  local meaning
+  meaning=$(sed -nE "s/^  $1 +(.+)\r\$/\1/p" "$root/README.txt")
+  echo "${meaning:-an unknown status}"
 }
 
 # A Linux path as the Windows program sees it under Wine.
@@ -205,8 +218,7 @@ demo() {
   local tree=x86_64 arch=win64
   if can_run_32bit; then tree=i686 arch=wow64; fi
   say "build: $tree formfit.exe"
-  cmake -S "$root" -B "$build/$tree" -G Ninja -Wno-dev -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$tree.cmake" >/dev/null
+  configure_windows_tree "$root" "$build/$tree" "$tree"
   cmake --build "$build/$tree" -j2 --target formfit >/dev/null
   local exe=$build/$tree/formfit.exe
   local run=("$root/cmake/wine-run.sh" "$build/$tree/wineprefix" "$arch" "$exe")
@@ -262,6 +274,70 @@ demo() {
   fi
 }
 
+# The version, from its one place.
+project_version() {
+  sed -nE 's/^project\(Formfit VERSION ([0-9.]+) .*/\1/p' "$root/CMakeLists.txt"
+}
+
+# sign_program IN OUT TIME: Authenticode SHA-256 with the key in
+# FORMFIT_SIGN_PFX (password in FORMFIT_SIGN_PASSWORD), signed at TIME and
+# with no timestamp server, so the same key gives the same bytes offline.
+sign_program() {
+  osslsigncode sign -pkcs12 "$FORMFIT_SIGN_PFX" -readpass <(printf '%s' "${FORMFIT_SIGN_PASSWORD:-}") \
+    -h sha256 -n Formfit -time "$3" -in "$1" -out "$2" >/dev/null
+}
+
+# dist: build/dist/Formfit-VERSION-win32.zip and its checksum, from the
+# shipped i686 build. The same commit gives the same bytes: every entry has
+# the commit's time, a fixed mode and a fixed place, and no extra fields.
+dist() {
+  install_packages
+  say "build: i686 formfit.exe (the shipped build)"
+  configure_windows_tree "$root" "$build/i686" i686
+  cmake --build "$build/i686" -j2 --target formfit >/dev/null
+  local exe=$build/i686/formfit.exe
+  if [ -f "$tested_mark" ] && (cd "$build/i686" && sha256sum --status -c "$tested_mark"); then
+    echo "formfit.exe is the very file that every i686 test passed with"
+  else
+    echo "formfit.exe has not been through the i686 tests since it was built" \
+      "(bash scripts/formfit.sh test i686 runs them)"
+  fi
+
+  local version epoch name out stage
+  version=$(project_version)
+  epoch=${SOURCE_DATE_EPOCH:-$(git -C "$root" log -1 --format=%ct)}
+  name=Formfit-$version
+  out=$build/dist
+  stage=$out/stage
+  rm -rf "$stage" "$out/$name-win32.zip" "$out/$name-win32.zip.sha256"
+  mkdir -p "$stage/$name/installer"
+  if [ -n "${FORMFIT_SIGN_PFX:-}" ]; then
+    sign_program "$exe" "$stage/$name/formfit.exe" "$epoch"
+    echo "formfit.exe signed with $FORMFIT_SIGN_PFX (Authenticode SHA-256, no timestamp)"
+  else
+    cp "$exe" "$stage/$name/formfit.exe"
+    echo "formfit.exe not signed: FORMFIT_SIGN_PFX names no certificate"
+  fi
+  cp "$root/resources/Formfit.sys" "$root/resources/Formfit.en.sys" "$stage/$name/"
+  sed "s/@FORMFIT_VERSION@/$version/g" "$root/README.txt" >"$stage/$name/README.txt"
+  cp "$root"/examples/installer/* "$root/examples/VO28/BIN/grid.wed" "$stage/$name/installer/"
+
+  (
+    cd "$stage"
+    find . -type d -exec chmod 755 {} +
+    find . -type f -exec chmod 644 {} +
+    find . -exec touch -h -d "@$epoch" {} +
+    # Info-ZIP keeps times in local time: the zone is fixed too.
+    find "$name" -type f | LC_ALL=C sort | TZ=UTC zip -q -X -D "$out/$name-win32.zip" -@
+  )
+  rm -rf "$stage"
+  (cd "$out" && sha256sum "$name-win32.zip" >"$name-win32.zip.sha256")
+  say "release"
+  echo "$out/$name-win32.zip"
+  echo "size: $(stat -c %s "$out/$name-win32.zip") bytes"
+  echo "sha256: $(cut -d' ' -f1 "$out/$name-win32.zip.sha256")"
+}
+
 case "${1:-}" in
   test)
     shift
@@ -271,8 +347,11 @@ case "${1:-}" in
     shift
     demo "$@"
     ;;
+  dist)
+    dist
+    ;;
   *)
-    echo "usage: scripts/formfit.sh test [native|sanitize|x86_64|i686]... | demo [--wizard]" >&2
+    echo "usage: scripts/formfit.sh test [native|sanitize|x86_64|i686]... | demo [--wizard] | dist" >&2
     exit 2
     ;;
 esac
