@@ -54,6 +54,7 @@ if "%status%"=="7" set "meaning=no backup can be made"
 if "%status%"=="8" set "meaning=the configuration file cannot be written; its old contents were put back"
 if "%status%"=="9" set "meaning=nothing of the component could be placed; the file is unchanged"
 if "%status%"=="10" set "meaning=the preview could not be written"
+if "%status%"=="11" set "meaning=the program failed inside; DEDUDED.INF is whole, as before or fully changed"
 echo Formfit: exit status %status%: %meaning%
 >>"%log%" echo Formfit: exit status %status%: %meaning%
 

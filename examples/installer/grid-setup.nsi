@@ -84,6 +84,8 @@ Var MadeBin     ; 1 when this setup created its BIN folder
         StrCpy $R0 "nothing of the component could be placed; the file is unchanged"
       ${Case} 10
         StrCpy $R0 "the preview could not be written"
+      ${Case} 11
+        StrCpy $R0 "the program failed inside; DEDUDED.INF is whole, as before or fully changed"
       ${CaseElse}
         StrCpy $R0 "an unknown status"
     ${EndSelect}

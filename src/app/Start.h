@@ -33,11 +33,19 @@ class SetupDialog {
 using SetupDialogMaker =
     std::function<std::unique_ptr<SetupDialog>(const std::vector<std::string>&)>;
 
+// Tells the user of an interactive run that it failed inside, with the
+// reason.
+using FailureTeller = std::function<void(const std::string& reason)>;
+
 // The whole run with the words of the command line; the process exit status.
 // A silent run exits with the status of its change (see StatusCodes.h); an
 // interactive one with 0 when the dialog closed after a successful change
-// and 1 otherwise.
-int Start(const std::vector<std::string>& words, const SetupDialogMaker& makeDialog);
+// and 1 otherwise. No exception leaves it: the log gets its reason; a silent
+// run then exits with the status for lack of memory or for a failure inside
+// the program, showing nothing; an interactive one has `tellUser` say so and
+// exits with 1.
+int Start(const std::vector<std::string>& words, const SetupDialogMaker& makeDialog,
+          const FailureTeller& tellUser);
 
 // The installation folder when the command line names none.
 using FolderLocator = std::function<std::optional<FileSpec>()>;

@@ -44,6 +44,7 @@ inline constexpr unsigned kSummaryRemove = 596;
 inline constexpr unsigned kSummaryCommandLine = 597;
 inline constexpr unsigned kSummaryNoCommandLine = 598;
 inline constexpr unsigned kSetupInfo = 600;
+inline constexpr unsigned kFailedInside = 601;
 
 // The engine: log lines and the statuses of Install and Deinstall.
 inline constexpr unsigned kInstallHeading = 200;
@@ -106,6 +107,7 @@ inline constexpr std::array kAll{
     kSummaryCommandLine,
     kSummaryNoCommandLine,
     kSetupInfo,
+    kFailedInside,
     kInstallHeading,
     kInstallCaption,
     kNotFoundBeforeFolder,

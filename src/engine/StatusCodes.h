@@ -43,6 +43,15 @@ inline constexpr int kNoChangeExitStatus = 1;
 // own status is then not reported.
 inline constexpr int kPreviewNotWrittenExitStatus = 10;
 
+// The exit status of a run that failed inside the program (an exception no
+// step could act on); the configuration file is then as the engine's own
+// guarantees leave it: whole, and put back when its rewrite had begun.
+inline constexpr int kFailedInsideExitStatus = 11;
+
+// Every exit status a silent run can end with apart from the engine's.
+inline constexpr std::array<int, 3> kRunExitStatuses{
+    kNoChangeExitStatus, kPreviewNotWrittenExitStatus, kFailedInsideExitStatus};
+
 // The exit status for `code`; kNoChangeExitStatus for a code not in the table.
 inline int ExitStatus(Symbol code) {
   for (const CodeExit& entry : kExitStatuses) {

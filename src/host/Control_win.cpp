@@ -3,6 +3,7 @@
 #include "host/Control.h"
 #include "host/DialogWindow.h"
 #include "host/Font.h"
+#include "host/HandlerFailure.h"
 
 namespace formfit {
 
@@ -53,7 +54,7 @@ LRESULT CALLBACK PushButton::FocusProc(HWND handle, UINT message, WPARAM wParam,
       try {
         button->FocusChange({message == WM_SETFOCUS});
       } catch (...) {
-        OutputDebugStringA("formfit: a focus handler failed\n");
+        ReportHandlerFailure(std::current_exception());
       }
       break;
     case WM_NCDESTROY:

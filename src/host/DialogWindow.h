@@ -4,8 +4,8 @@
 // when the window is made and turns messages into calls of the typed virtual
 // handlers below. No exception leaves the procedure: one thrown by a handler
 // ends a modal dialog (ShowModal rethrows it), and is rethrown by Create when
-// it happens while a modeless dialog is being made; thrown later, it is
-// dropped with a debugger message, since nothing could act on it.
+// it happens while a modeless dialog is being made; thrown later, it goes to
+// the program's handler of failures (HandlerFailure.h).
 //
 // The object owns its window: destroying the object destroys the window. The
 // dialog also keeps what its children need of it: owner alignments (applied
@@ -109,6 +109,7 @@ class DialogWindow : public Window {
   LRESULT NestedDefaultId() const;
 
   bool modal_ = false;
+  bool creating_ = false;
   std::exception_ptr failure_;
   std::vector<Alignment> alignments_;
   std::vector<Background> backgrounds_;

@@ -4,6 +4,7 @@
 #include "host/Brush.h"
 #include "host/Control.h"
 #include "host/DialogWindow.h"
+#include "host/HandlerFailure.h"
 #include "host/OwnerAlignment.h"
 
 namespace formfit {
@@ -34,8 +35,10 @@ bool DialogWindow::Create(HWND parent, const ResourceID& dialogTemplate) {
   failure_ = nullptr;
   const LPCSTR name = dialogTemplate.IsNumber() ? MAKEINTRESOURCEA(dialogTemplate.Number())
                                                 : dialogTemplate.Name().c_str();
+  creating_ = true;
   CreateDialogParamA(GetModuleHandleA(nullptr), name, parent, DialogProc,
                      reinterpret_cast<LPARAM>(this));
+  creating_ = false;
   if (failure_) {
     Destroy();
     std::rethrow_exception(std::exchange(failure_, nullptr));
@@ -178,8 +181,9 @@ INT_PTR CALLBACK DialogWindow::DialogProc(HWND handle, UINT message, WPARAM wPar
     if (dialog->failure_ == nullptr) dialog->failure_ = std::current_exception();
     if (dialog->modal_) {
       ::EndDialog(handle, -1);
-    } else {
-      OutputDebugStringA("formfit: a dialog handler failed\n");
+    } else if (!dialog->creating_) {
+      // Made already: no caller waits for this dialog's result.
+      ReportHandlerFailure(std::exchange(dialog->failure_, nullptr));
     }
     return FALSE;
   }

@@ -12,4 +12,8 @@ void ErrorBox(const Window* owner, const std::string& text) {
   MessageBoxA(owner ? owner->Handle() : nullptr, text.c_str(), title.c_str(), MB_OK | MB_ICONERROR);
 }
 
+void StandaloneErrorBox(const std::string& title, const std::string& text) {
+  MessageBoxA(nullptr, text.c_str(), title.c_str(), MB_OK | MB_ICONERROR);
+}
+
 }  // namespace formfit

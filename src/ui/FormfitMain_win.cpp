@@ -10,7 +10,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   using namespace formfit;
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
-  return Start(App::GetParameterList(), [](const std::vector<std::string>& words) {
-    return std::make_unique<dlgFormfit>(words);
-  });
+  return Start(
+      App::GetParameterList(),
+      [](const std::vector<std::string>& words) { return std::make_unique<dlgFormfit>(words); },
+      [](const std::string& reason) { dlgFormfit::TellFailure(nullptr, reason); });
 }

@@ -3,6 +3,7 @@
 // Show runs it modally, and a silent run calls Setup without showing it.
 #pragma once
 
+#include <exception>
 #include <memory>
 #include <string>
 #include <vector>
@@ -45,6 +46,10 @@ class dlgFormfit : public _dlgFormfit, public SetupDialog {
   // The change without showing anything; its exit status.
   int Setup() override { return wizard_->Setup().exitStatus; }
 
+  // Tells the user that the program failed inside, with the reason, in an
+  // error box owned by `owner` (may be null).
+  static void TellFailure(const Window* owner, const std::string& reason);
+
   // The wizard's notifications. Finish makes the change: on success the
   // dialog closes, otherwise the wizard goes back to its first page with
   // every choice kept. Abort closes the dialog without a change.
@@ -61,11 +66,15 @@ class dlgFormfit : public _dlgFormfit, public SetupDialog {
  private:
   void ReadKeywords(const Keywords& keywords);
   void Close(bool changed);
+  // After a handler failed: the error box, then the wizard on its first
+  // page, usable as after a failed change.
+  void Recover(std::exception_ptr failure);
   Value CallOnWizardFinish(const ValueList&) { return OnWizardFinish(); }
   Value CallOnWizardAbort(const ValueList&) { return OnWizardAbort(); }
 
   bool closed_ = false;
   bool changed_ = false;
+  std::exception_ptr failure_;
 };
 
 }  // namespace formfit

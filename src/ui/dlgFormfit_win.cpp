@@ -1,8 +1,12 @@
 #include <stdexcept>
 
 #include "FormfitRes.h"
+#include "base/FailureReason.h"
+#include "base/FaultPoint.h"
 #include "base/TextNumbers.h"
 #include "env/CAVODir.h"
+#include "host/HandlerFailure.h"
+#include "host/MessageBox.h"
 #include "host/OwnerAlignment.h"
 #include "ui/LanguageText.h"
 #include "ui/dlgFormfit.h"
@@ -29,6 +33,7 @@ void _dlgFormfit::CreateWizard() {
 
 dlgFormfit::dlgFormfit(const std::vector<std::string>& words) {
   CreateWizard();
+  FaultPoint("dialog");
   ReadKeywords(ReadStartKeywords(words, [] { return CAVODir(); }));
 }
 
@@ -56,14 +61,40 @@ bool dlgFormfit::Show() {
   SetForegroundWindow(Handle());
   // The wizard was built in the hidden window, where nothing had the focus.
   wizard_->FocusCurrentPage();
+  // A failed handler is put right here, once its message has been
+  // dispatched: deep inside the handler the wizard is half through a step.
+  SetHandlerFailureHandler([this](std::exception_ptr failure) {
+    if (!failure_) failure_ = failure;
+    PostMessageA(Handle(), WM_NULL, 0, 0);
+  });
   MSG message;
   while (!closed_ && GetMessageA(&message, nullptr, 0, 0) > 0) {
     if (!IsDialogMessageA(Handle(), &message)) {
       TranslateMessage(&message);
       DispatchMessageA(&message);
     }
+    if (failure_) Recover(std::exchange(failure_, nullptr));
   }
+  SetHandlerFailureHandler(nullptr);
   return changed_;
+}
+
+void dlgFormfit::TellFailure(const Window* owner, const std::string& reason) {
+  const std::string text =
+      LanguageText(text::kFailedInside,
+                   "Im Programm ist ein Fehler aufgetreten. DEDUDED.INF ist nicht zerrissen: "
+                   "Die Datei hat ihren alten Inhalt oder die ganze Änderung. Der Grund:") +
+      "\r\n" + reason;
+  if (owner) {
+    ErrorBox(owner, text);
+  } else {
+    StandaloneErrorBox(LanguageText(text::kDialogCaption, "Setup DU-Rodadu Dazodo v3"), text);
+  }
+}
+
+void dlgFormfit::Recover(std::exception_ptr failure) {
+  TellFailure(this, FailureReason(failure));
+  wizard_->SetCurrentPageNo(wizard_->GetFirstPageNo());
 }
 
 void dlgFormfit::Close(bool changed) {

@@ -1,5 +1,6 @@
 #include "app/Preview.h"
 #include "app/ProgramEnvironment.h"
+#include "base/FaultPoint.h"
 #include "base/TextNumbers.h"
 #include "env/CAVODir.h"
 #include "env/ProgramFile.h"
@@ -152,6 +153,7 @@ SetupResult wzFormfit::Setup() {
   if (const auto process = GetProcessPage()) process->Set(kInfo, LanguageText(text::kSetupInfo));
   // The process page is drawn before the work blocks the window.
   ProcessWaitingMessages();
+  FaultPoint("setup");
   ProgramEnvironment environment;
   SetupResult result =
       silent_ && !previewFile_.empty()

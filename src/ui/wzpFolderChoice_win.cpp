@@ -1,4 +1,5 @@
 #include "FormfitRes.h"
+#include "base/FaultPoint.h"
 #include "base/TextNumbers.h"
 #include "host/StandardFolderDialog.h"
 #include "ui/LanguageText.h"
@@ -54,6 +55,7 @@ bool wzpFolderChoice::OnChoice() {
 }
 
 bool wzpFolderChoice::ValidateData(Symbol action) {
+  FaultPoint("page");
   if (action == Symbol("PreviousPage")) return true;
   if (!Folder().empty()) return true;
   // The field is read-only: the button is how the user chooses a folder.

@@ -1,34 +1,49 @@
 #include <gtest/gtest.h>
 
+#include <new>
+#include <stdexcept>
+
 #include "app/Start.h"
 
 namespace formfit {
 namespace {
+
+// Where a fake run throws, and what.
+enum class Fault { kNone, kMaking, kRunning, kMemoryWhileRunning };
 
 // A setup dialog that reads the silent keyword as the real one does and
 // records what the run asked of it.
 class FakeDialog : public SetupDialog {
  public:
   FakeDialog(const std::vector<std::string>& words, bool closesAfterSuccess, int setupStatus,
-             std::string& calls)
+             Fault fault, std::string& calls)
       : silent_(ReadKeywords(words).silent),
         closesAfterSuccess_(closesAfterSuccess),
         setupStatus_(setupStatus),
+        fault_(fault),
         calls_(calls) {}
   bool Silent() const override { return silent_; }
   bool Show() override {
     calls_ += "Show;";
+    Fail();
     return closesAfterSuccess_;
   }
   int Setup() override {
     calls_ += "Setup;";
+    Fail();
     return setupStatus_;
   }
 
  private:
+  void Fail() const {
+    if (fault_ == Fault::kRunning) throw std::runtime_error("broken");
+    if (fault_ == Fault::kMemoryWhileRunning) throw std::bad_alloc();
+  }
+
   bool silent_;
   bool closesAfterSuccess_;
   int setupStatus_;
+  Fault fault_;
   std::string& calls_;
 };
 
@@ -38,21 +53,40 @@ TEST(Start, SilentRunsSetUpAndInteractiveRunsShow) {
     std::vector<std::string> words;
     bool closesAfterSuccess;
     int setupStatus;
+    Fault fault;
     const char* calls;
     int exitStatus;
   };
+  const std::vector<std::string> interactive{"formfit.exe"};
+  const std::vector<std::string> silent{"formfit.exe", "silent"};
   const Row rows[] = {
-      {"interactive, changed", {"formfit.exe"}, true, 0, "Show;", 0},
-      {"interactive, closed without a change", {"formfit.exe"}, false, 0, "Show;", 1},
-      {"silent, success", {"formfit.exe", "silent"}, false, 0, "Setup;", 0},
-      {"silent, configuration file missing", {"formfit.exe", "SILENT"}, false, 2, "Setup;", 2},
-      {"silent, nothing placed", {"formfit.exe", "silentmode"}, false, 9, "Setup;", 9},
+      {"interactive, changed", interactive, true, 0, Fault::kNone, "Show;", 0},
+      {"interactive, closed without a change", interactive, false, 0, Fault::kNone, "Show;", 1},
+      {"silent, success", silent, false, 0, Fault::kNone, "Setup;", 0},
+      {"silent, configuration file missing", {"formfit.exe", "SILENT"}, false, 2, Fault::kNone,
+       "Setup;", 2},
+      {"silent, nothing placed", {"formfit.exe", "silentmode"}, false, 9, Fault::kNone, "Setup;",
+       9},
+      // No exception leaves the run, and none is reported as another outcome.
+      {"silent, fails inside", silent, false, 0, Fault::kRunning, "Setup;", 11},
+      {"silent, memory short", silent, false, 0, Fault::kMemoryWhileRunning, "Setup;", 5},
+      {"silent, dialog not made", silent, false, 0, Fault::kMaking, "", 11},
+      {"interactive, fails inside", interactive, true, 0, Fault::kRunning, "Show;told broken;", 1},
+      {"interactive, memory short", interactive, true, 0, Fault::kMemoryWhileRunning,
+       "Show;told std::bad_alloc;", 1},
+      {"interactive, dialog not made", interactive, true, 0, Fault::kMaking,
+       "told no dialog;", 1},
   };
   for (const Row& row : rows) {
     std::string calls;
-    const int exitStatus = Start(row.words, [&](const std::vector<std::string>& words) {
-      return std::make_unique<FakeDialog>(words, row.closesAfterSuccess, row.setupStatus, calls);
-    });
+    const int exitStatus = Start(
+        row.words,
+        [&](const std::vector<std::string>& words) {
+          if (row.fault == Fault::kMaking) throw std::runtime_error("no dialog");
+          return std::make_unique<FakeDialog>(words, row.closesAfterSuccess, row.setupStatus,
+                                              row.fault, calls);
+        },
+        [&](const std::string& reason) { calls += "told " + reason + ";"; });
     EXPECT_EQ(row.calls, calls) << row.name;
     EXPECT_EQ(row.exitStatus, exitStatus) << row.name;
   }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <string>
 
 #include "ProgramDriver_win.h"
@@ -272,6 +273,97 @@ TEST_F(FormfitProgram, SilentRunOnAFileHeldByAnotherProgram) {
   EXPECT_EQ(4, exitStatus);
   EXPECT_FALSE(program.ShowedAWindow());
   EXPECT_TRUE(SameText(original, ReadFile(Configuration())));
+}
+
+// formfit_with_faults.exe fails where FORMFIT_FAULT says, once a run.
+class FaultyProgram : public FormfitProgram {
+ protected:
+  explicit FaultyProgram() = default;
+  ~FaultyProgram() override { SetEnvironmentVariableA("FORMFIT_FAULT", nullptr); }
+  static void Inject(const std::string& point) {
+    SetEnvironmentVariableA("FORMFIT_FAULT", point.c_str());
+  }
+  const std::string program = FORMFIT_FAULTY_PROGRAM;
+  const std::string grid = "\"compfile=" + bin + "grid.wed\" component=GridCtl mode=Add";
+};
+
+std::string FailureText(const std::string& reason) {
+  return T(text::kFailedInside) + "\r\n" + reason;
+}
+
+// No fault is reported as another outcome, nothing is shown, and the
+// installation is as before; the log names the reason.
+TEST_F(FaultyProgram, ASilentRunThatFailsInsideSaysSo) {
+  struct Row {
+    const char* point;
+    const char* more;
+    int exitStatus;
+    const char* logged;
+  };
+  const Row rows[] = {
+      {"dialog", "", 11, "injected fault at dialog"},
+      {"dialog:memory", "", 5, "std::bad_alloc"},
+      {"setup", "", 11, "injected fault at setup"},
+      {"setup:memory", "", 5, "std::bad_alloc"},
+  };
+  const std::string log = dir.Path() + "run.log";
+  const std::map<std::string, std::string> before = Files(folder);
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.point);
+    fs::remove(log);
+    Inject(row.point);
+    RunningProgram run(program, Words(grid + " silent \"log=" + log + "\"" + row.more));
+    EXPECT_EQ(row.exitStatus, run.WaitForExit());
+    EXPECT_FALSE(run.ShowedAWindow());
+    EXPECT_EQ(before, Files(folder));
+    EXPECT_EQ("\tthe program failed inside: " + std::string(row.logged) + "\r\n", ReadFile(log));
+  }
+}
+
+// The user learns the reason; the wizard stands on its first page, usable:
+// the same walk then makes the change.
+TEST_F(FaultyProgram, AWizardThatFailsInsideTellsAndGoesOn) {
+  for (const char* point : {"page", "setup"}) {
+    SCOPED_TRACE(point);
+    fs::remove_all(folder);
+    fs::copy(ExamplesDir() + "VO28", folder, fs::copy_options::recursive);
+    Inject(point);
+    RunningProgram run(program, Words("component=GridCtl"));
+    HWND dialog = run.WaitForWindow(kDialogTitle);
+    ASSERT_NE(nullptr, dialog);
+    const std::string pages[] = {T(text::kFolderCaption), T(text::kComponentCaption),
+                                 T(text::kModeCaption), T(text::kSummaryCaption)};
+    for (const std::string& caption : pages) {
+      Click(FindChild(dialog, "Button", T(text::kNext)));
+      if (caption == T(text::kComponentCaption) && point == std::string("page")) break;
+      ExpectPage(dialog, caption);
+    }
+    if (point == std::string("setup")) Click(FindChild(dialog, "Button", T(text::kFinish)));
+    HWND box = run.WaitForOtherWindow(dialog);
+    ASSERT_NE(nullptr, box);
+    std::string text;
+    for (const std::string& line : Texts(box)) text += line;
+    EXPECT_TRUE(SameText(FailureText("injected fault at " + std::string(point)), text));
+    Click(FindChild(box, "Button", "OK"));
+    ExpectPage(dialog, T(text::kWelcomeCaption));
+    EXPECT_TRUE(SameText(original, ReadFile(Configuration())));
+    EXPECT_FALSE(fs::exists(Backup(0)));
+
+    for (const std::string& caption : pages) ClickAndExpect(dialog, T(text::kNext), caption);
+    Click(FindChild(dialog, "Button", T(text::kFinish)));
+    CloseMessageBox(run, T(text::kInstallCaption));
+    EXPECT_EQ(0, run.WaitForExit());
+    EXPECT_TRUE(SameText(Installed("GridCtl", "grid.wed"), ReadFile(Configuration())));
+  }
+}
+
+TEST_F(FaultyProgram, AWizardThatCannotBeMadeTellsAndEnds) {
+  Inject("dialog");
+  RunningProgram run(program, Words(""));
+  EXPECT_TRUE(SameText(FailureText("injected fault at dialog"), CloseMessageBox(run, kDialogTitle)));
+  EXPECT_EQ(1, run.WaitForExit());
+  EXPECT_TRUE(SameText(original, ReadFile(Configuration())));
+  EXPECT_FALSE(fs::exists(Backup(0)));
 }
 
 }  // namespace

@@ -31,15 +31,6 @@ std::string Text(const char* languageFile, unsigned number) {
 
 std::string T(unsigned number) { return Text("Formfit.sys", number); }
 
-// Every file below `folder` with its bytes.
-std::map<std::string, std::string> Files(const std::string& folder) {
-  std::map<std::string, std::string> files;
-  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder)) {
-    if (entry.is_regular_file()) files[entry.path().string()] = ReadFile(entry.path().string());
-  }
-  return files;
-}
-
 class RunWords : public ::testing::Test {
  protected:
   RunWords() { Copy(); }

@@ -1,6 +1,7 @@
 // A fresh folder for one test, removed with everything in it at the end.
 #pragma once
 
+#include <map>
 #include <string>
 
 namespace formfit::test {
@@ -25,6 +26,10 @@ class TempDir {
 
 // The whole file as bytes; fails the test when it cannot be read.
 std::string ReadFile(const std::string& path);
+
+// Every file below `folder` with its bytes, by path: a whole folder listing
+// to compare before and after a run.
+std::map<std::string, std::string> Files(const std::string& folder);
 
 // The folder of the bundled sample installation, ending in a separator.
 std::string ExamplesDir();
