@@ -5,6 +5,7 @@
 #include <new>
 #include <utility>
 
+#include "base/FaultPoint.h"
 #include "base/StringRules.h"
 #include "base/TextNumbers.h"
 #include "engine/StatusCodes.h"
@@ -189,6 +190,7 @@ bool ConfigurationRun::Change(const std::function<Edited(std::string, const Comp
   environment_.Log(T(text::kBackupLogFirst) + "\t\t" + T(text::kBackupLogSecond));
 
   written_ = true;
+  FaultPoint("write");
   if (!Overwrite(*file_, edited.text) || !CloseFile()) {
     if (RestoreOriginal()) {
       return Fail(status::kWriteError, T(text::kWriteErrorRestored) + kCrLf + path_);

@@ -85,6 +85,8 @@ class DialogWindow : public Window {
   virtual void OnSize(Dimension client);
   // The window is being destroyed (children still exist).
   virtual void OnDestroy() {}
+  // WM_QUERYENDSESSION: true lets the session end.
+  virtual bool OnQueryEndSession() { return true; }
 
  private:
   struct Alignment {

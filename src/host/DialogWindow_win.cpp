@@ -228,6 +228,9 @@ INT_PTR DialogWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
       return Paint(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_QUERYENDSESSION:
+      SetWindowLongPtrA(Handle(), DWLP_MSGRESULT, OnQueryEndSession() ? TRUE : FALSE);
+      return TRUE;
     case WM_DESTROY:
       OnDestroy();
       return FALSE;

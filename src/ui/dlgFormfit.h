@@ -60,8 +60,11 @@ class dlgFormfit : public _dlgFormfit, public SetupDialog {
 
  protected:
   const MemberTable& Members() const override { return ClassMembers(); }
-  // Esc and the close box abort as the Cancel button does.
+  // Esc, Alt+F4, the close box and a request to close abort as the Cancel
+  // button does, and only while it may be used: never during the change.
   bool OnCommand(int code, int id, HWND control) override;
+  // The session may end, but not while the change is being made.
+  bool OnQueryEndSession() override { return !wizard_->Changing(); }
 
  private:
   void ReadKeywords(const Keywords& keywords);

@@ -123,7 +123,7 @@ bool dlgFormfit::OnWizardAbort() {
 
 bool dlgFormfit::OnCommand(int code, int id, HWND control) {
   if (id == IDCANCEL) {
-    wizard_->OnAbort();
+    if (wizard_->CanAbort()) wizard_->OnAbort();
     return true;
   }
   return _dlgFormfit::OnCommand(code, id, control);

@@ -48,6 +48,19 @@ class wzFormfit : public qWizard {
   // Add when no mode is set.
   Symbol Mode();
   void SetMode(Symbol mode);
+  // True while Setup makes the change: from the start of the setup action
+  // until the configuration file is written or left as it was.
+  bool Changing() const { return changing_; }
+  // True when Cancel may be used now; the dialog's close box, Esc, Alt+F4
+  // and a request to close follow it.
+  bool CanAbort() const;
+
+  // The navigator's buttons, and with them the owner's close box: greyed
+  // while Cancel is disabled.
+  bool ManageNavigator() override;
+  bool EnableNavigator(bool enable = true) override;
+  bool EnableNavigatorItem(Symbol name, bool enable = true) override;
+
   bool Silent() const { return silent_; }
   void SetSilent(bool silent) { silent_ = silent; }
   void SetPreviewFile(const std::string& file) { previewFile_ = file; }
@@ -59,8 +72,12 @@ class wzFormfit : public qWizard {
   SummaryChoices Choices();
   // The page's name for a page number or name.
   Symbol NameOf(const Value& page) const;
+  void FollowCancelWithCloseBox() const;
+  // The setup action (or its preview) alone, with Changing true meanwhile.
+  SetupResult Change();
 
   bool silent_ = false;
+  bool changing_ = false;
   std::string previewFile_;
 };
 

@@ -154,14 +154,53 @@ SetupResult wzFormfit::Setup() {
   // The process page is drawn before the work blocks the window.
   ProcessWaitingMessages();
   FaultPoint("setup");
-  ProgramEnvironment environment;
-  SetupResult result =
-      silent_ && !previewFile_.empty()
-          ? PreviewAction(environment, CAVOFolder(), ComponentName(), ComponentFile(), Mode(),
-                          previewFile_)
-          : SetupAction(environment, CAVOFolder(), ComponentName(), ComponentFile(), Mode());
+  const SetupResult result = Change();
   if (result.status && !silent_) InfoBox(this, result.status->caption, result.status->description);
   return result;
+}
+
+SetupResult wzFormfit::Change() {
+  // Ends with the action, also when it throws: the session may end after a
+  // failure.
+  struct Changing {
+    explicit Changing(bool& flag) : flag_(flag) { flag_ = true; }
+    ~Changing() { flag_ = false; }
+    bool& flag_;
+  } changing(changing_);
+  ProgramEnvironment environment;
+  return silent_ && !previewFile_.empty()
+             ? PreviewAction(environment, CAVOFolder(), ComponentName(), ComponentFile(), Mode(),
+                             previewFile_)
+             : SetupAction(environment, CAVOFolder(), ComponentName(), ComponentFile(), Mode());
+}
+
+bool wzFormfit::CanAbort() const {
+  const Window* abort = GetChild(Symbol("Abort"));
+  return abort && abort->IsEnabled();
+}
+
+bool wzFormfit::ManageNavigator() {
+  const bool managed = qWizard::ManageNavigator();
+  FollowCancelWithCloseBox();
+  return managed;
+}
+
+bool wzFormfit::EnableNavigator(bool enable) {
+  const bool enabled = qWizard::EnableNavigator(enable);
+  FollowCancelWithCloseBox();
+  return enabled;
+}
+
+bool wzFormfit::EnableNavigatorItem(Symbol name, bool enable) {
+  const bool enabled = qWizard::EnableNavigatorItem(name, enable);
+  FollowCancelWithCloseBox();
+  return enabled;
+}
+
+void wzFormfit::FollowCancelWithCloseBox() const {
+  if (!Exists()) return;
+  const HMENU menu = GetSystemMenu(GetAncestor(Handle(), GA_ROOT), FALSE);
+  if (menu) EnableMenuItem(menu, SC_CLOSE, MF_BYCOMMAND | (CanAbort() ? MF_ENABLED : MF_GRAYED));
 }
 
 std::string wzFormfit::PageString(Symbol page, Symbol name) {

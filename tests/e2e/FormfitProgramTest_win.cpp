@@ -2,6 +2,7 @@
 // installer running it silently, each on a copy of the sample installation.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -298,25 +299,33 @@ TEST_F(FaultyProgram, ASilentRunThatFailsInsideSaysSo) {
     const char* point;
     const char* more;
     int exitStatus;
-    const char* logged;
+    const char* logged;  // the log's last line, after the tab
+    bool backedUp;       // the run got as far as the backup
   };
   const Row rows[] = {
-      {"dialog", "", 11, "injected fault at dialog"},
-      {"dialog:memory", "", 5, "std::bad_alloc"},
-      {"setup", "", 11, "injected fault at setup"},
-      {"setup:memory", "", 5, "std::bad_alloc"},
+      {"dialog", "", 11, "injected fault at dialog", false},
+      {"dialog:memory", "", 5, "std::bad_alloc", false},
+      {"setup", "", 11, "injected fault at setup", false},
+      {"setup:memory", "", 5, "std::bad_alloc", false},
+      {"write", "", 11, "injected fault at write", true},
   };
   const std::string log = dir.Path() + "run.log";
   const std::map<std::string, std::string> before = Files(folder);
   for (const Row& row : rows) {
     SCOPED_TRACE(row.point);
     fs::remove(log);
+    fs::remove(Backup(0));
     Inject(row.point);
     RunningProgram run(program, Words(grid + " silent \"log=" + log + "\"" + row.more));
     EXPECT_EQ(row.exitStatus, run.WaitForExit());
     EXPECT_FALSE(run.ShowedAWindow());
-    EXPECT_EQ(before, Files(folder));
-    EXPECT_EQ("\tthe program failed inside: " + std::string(row.logged) + "\r\n", ReadFile(log));
+    std::map<std::string, std::string> expected = before;
+    if (row.backedUp) expected[Backup(0)] = original;
+    EXPECT_EQ(expected, Files(folder));
+    const std::string logged = ReadFile(log);
+    const std::string last = "\tthe program failed inside: " + std::string(row.logged) + "\r\n";
+    EXPECT_EQ(last, logged.substr(logged.size() - std::min(logged.size(), last.size())));
+    EXPECT_EQ(!row.backedUp, logged == last);
   }
 }
 
@@ -355,6 +364,25 @@ TEST_F(FaultyProgram, AWizardThatFailsInsideTellsAndGoesOn) {
     EXPECT_EQ(0, run.WaitForExit());
     EXPECT_TRUE(SameText(Installed("GridCtl", "grid.wed"), ReadFile(Configuration())));
   }
+}
+
+// Asked to close and to let the session end while the file is being
+// written, the wizard makes the whole change all the same and shows its
+// result (InjectedFault_win.cpp throws where a request got through).
+TEST_F(FaultyProgram, NoRequestCutsTheChangeShort) {
+  Inject("write:requests");
+  RunningProgram run(program, Words("component=GridCtl"));
+  HWND dialog = run.WaitForWindow(kDialogTitle);
+  ASSERT_NE(nullptr, dialog);
+  for (const std::string& caption : {T(text::kFolderCaption), T(text::kComponentCaption),
+                                     T(text::kModeCaption), T(text::kSummaryCaption)}) {
+    ClickAndExpect(dialog, T(text::kNext), caption);
+  }
+  Click(FindChild(dialog, "Button", T(text::kFinish)));
+  EXPECT_TRUE(SameText(T(text::kInstalled) + "\r\n" + Lower(Backup(0)),
+                       CloseMessageBox(run, T(text::kInstallCaption))));
+  EXPECT_EQ(0, run.WaitForExit());
+  EXPECT_TRUE(SameText(Installed("GridCtl", "grid.wed"), ReadFile(Configuration())));
 }
 
 TEST_F(FaultyProgram, AWizardThatCannotBeMadeTellsAndEnds) {
