@@ -1,6 +1,7 @@
 #include "app/Preview.h"
 #include "app/ProgramEnvironment.h"
 #include "base/FaultPoint.h"
+#include "base/StringRules.h"
 #include "base/TextNumbers.h"
 #include "env/CAVODir.h"
 #include "env/ProgramFile.h"
@@ -68,12 +69,6 @@ void RegisterPageClasses() {
   }
 }
 
-std::string Trimmed(const std::string& text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 }  // namespace
 
 wzFormfit& wzFormfit::Init(DialogWindow* owner, std::optional<ResourceID> placeholderId) {
@@ -118,11 +113,13 @@ bool wzFormfit::ActivatePage(const Value& page, bool notify) {
     FileSpec folder(CAVOFolder());
     folder.AppendToPath("BIN");
     if (auto* choice = dynamic_cast<wzpComponentChoice*>(GetPage(page).get())) {
-      choice->FillUsing(folder);
-      const Value chosen = GetPageDefaultValue(kComponentPage, kComponentName);
-      if (touched && chosen.IsString() && !chosen.AsString().empty()) {
-        choice->Set(kComponentName, chosen);
-      }
+      // Files may have changed since the last visit; the user's pick stays
+      // while its file still offers it. On the first visit the wizard gives
+      // the page the command line's component after this.
+      const Value wanted = GetPageDefaultValue(kComponentPage, kComponentName);
+      choice->Refill(folder, touched ? choice->ComponentName() : "",
+                     touched ? choice->ComponentFile() : "",
+                     touched && wanted.IsString() ? wanted.AsString() : "");
     }
   } else if (name == kModePage && !touched) {
     if (const auto shown = GetPage(page)) shown->Set(kMode, kAdd);

@@ -52,6 +52,14 @@ class wzpComponentChoice : public _wzpComponentChoice {
   // The selected item's display text; empty when none is selected.
   std::string ComponentText() const;
 
+  // Refills the list from `folder` as FillUsing does, then selects, in this
+  // order, what is still in the list: the item of component `picked` in the
+  // file `pickedFile` (the user's pick; empty for none), the item shown as
+  // `wanted` (the command line's component; empty for none), and else the
+  // preselected one.
+  void Refill(const FileSpec& folder, const std::string& picked, const std::string& pickedFile,
+              const std::string& wanted);
+
   // Leaving forward (anything but PreviousPage) with no component chosen
   // shows the error text 218 and is refused.
   bool ValidateData(Symbol action) override;

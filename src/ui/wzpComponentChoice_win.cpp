@@ -48,6 +48,20 @@ void wzpComponentChoice::Refill(const std::vector<std::pair<std::string, Value>>
   }
 }
 
+void wzpComponentChoice::Refill(const FileSpec& folder, const std::string& picked,
+                                const std::string& pickedFile, const std::string& wanted) {
+  FillUsing(folder);
+  const int preselected = cboComponent->CurrentItem();
+  if (!picked.empty()) {
+    for (int i = 0; i < cboComponent->ItemCount(); ++i) {
+      const Value value = cboComponent->ItemValue(i);
+      if (value == Value(ValueList{picked, pickedFile})) return cboComponent->SelectItem(i);
+    }
+  }
+  if (!wanted.empty() && cboComponent->SelectItemText(wanted)) return;
+  cboComponent->SelectItem(preselected);
+}
+
 std::string wzpComponentChoice::SelectedPart(std::size_t index) const {
   const Value value = cboComponent->ItemValue(cboComponent->CurrentItem());
   if (!value.IsList() || value.AsList()->size() <= index) return {};

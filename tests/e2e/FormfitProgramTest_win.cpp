@@ -224,6 +224,53 @@ TEST_F(FormfitProgram, TheCommandLineGivesThePagesTheirFirstContents) {
   EXPECT_FALSE(fs::exists(Backup(0)));
 }
 
+// The component page is refilled on every visit, and the user's pick stays
+// while its file still offers it; else the command line's component is
+// chosen again. Finish then installs what the page shows.
+TEST_F(FormfitProgram, ReturnVisitsKeepTheUsersPick) {
+  struct Row {
+    const char* name;
+    bool pickedFileDeleted;
+    const char* shown;
+    const char* installed;
+    const char* file;
+  };
+  const Row rows[] = {
+      {"kept", false, "Kalender und Datumsauswahl", "Calendar", "tools.wed"},
+      {"its file deleted", true, "GridCtl", "GridCtl", "grid.wed"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    fs::remove_all(folder);
+    fs::copy(ExamplesDir() + "VO28", folder, fs::copy_options::recursive);
+    const std::string expected = Installed(row.installed, row.file);
+    RunningProgram program(kProgram, Words("component=GridCtl"));
+    HWND dialog = program.WaitForWindow(kDialogTitle);
+    ASSERT_NE(nullptr, dialog);
+    ClickAndExpect(dialog, T(text::kNext), T(text::kFolderCaption));
+    ClickAndExpect(dialog, T(text::kNext), T(text::kComponentCaption));
+    HWND list = FindChildOfClass(dialog, "ComboBox");
+    ASSERT_NE(nullptr, list);
+    const LRESULT calendar = SendMessageA(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                          reinterpret_cast<LPARAM>("Kalender und Datumsauswahl"));
+    ASSERT_NE(CB_ERR, calendar);
+    SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(calendar), 0);
+
+    ClickAndExpect(dialog, T(text::kBack), T(text::kFolderCaption));
+    ClickAndExpect(dialog, T(text::kBack), T(text::kWelcomeCaption));
+    if (row.pickedFileDeleted) fs::remove(bin + "tools.wed");
+    ClickAndExpect(dialog, T(text::kNext), T(text::kFolderCaption));
+    ClickAndExpect(dialog, T(text::kNext), T(text::kComponentCaption));
+    EXPECT_EQ(row.shown, WindowText(FindChildOfClass(dialog, "ComboBox")));
+    ClickAndExpect(dialog, T(text::kNext), T(text::kModeCaption));
+    ClickAndExpect(dialog, T(text::kNext), T(text::kSummaryCaption));
+    Click(FindChild(dialog, "Button", T(text::kFinish)));
+    CloseMessageBox(program, T(text::kInstallCaption));
+    EXPECT_EQ(0, program.WaitForExit());
+    EXPECT_TRUE(SameText(expected, ReadFile(Configuration())));
+  }
+}
+
 // An installer reads the outcome from the exit status, and nothing is shown.
 TEST_F(FormfitProgram, SilentRunsShowNothingAndExitWithTheirOutcome) {
   struct Row {
