@@ -2,6 +2,7 @@
 
 #include "app/RunOptions.h"
 #include "base/FailureReason.h"
+#include "base/StringRules.h"
 #include "engine/StatusCodes.h"
 #include "env/Protocoll.h"
 
@@ -45,7 +46,8 @@ int Start(const std::vector<std::string>& words, const SetupDialogMaker& makeDia
 
 Keywords ReadStartKeywords(const std::vector<std::string>& words, const FolderLocator& locate) {
   Keywords keywords = ReadKeywords(words);
-  if (keywords.cavoFolder.empty()) {
+  // A folder of blanks names no folder, as on the folder page.
+  if (Trimmed(keywords.cavoFolder).empty()) {
     const std::optional<FileSpec> located = locate();
     if (located && !located->FullPath().empty()) keywords.cavoFolder = located->FullPath();
   }

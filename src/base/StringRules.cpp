@@ -67,4 +67,10 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
   return true;
 }
 
+std::string Trimmed(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  return std::string(text.substr(first, text.find_last_not_of(" \t") - first + 1));
+}
+
 }  // namespace formfit

@@ -21,4 +21,7 @@ std::string Lower(std::string_view text);
 // Case-blind equality of whole texts, with the folding above.
 bool EqualsNoCase(std::string_view a, std::string_view b);
 
+// The text without the blanks and tabs at its start and end.
+std::string Trimmed(std::string_view text);
+
 }  // namespace formfit

@@ -1,4 +1,5 @@
 #include <stdexcept>
+#include <tuple>
 
 #include "FormfitRes.h"
 #include "base/FailureReason.h"
@@ -18,9 +19,13 @@ _dlgFormfit::_dlgFormfit() {
     throw std::runtime_error("the setup dialog cannot be made");
   }
   SetCaption(LanguageText(text::kDialogCaption, "Setup DU-Rodadu Dazodo v3"));
-  const HICON icon = LoadIconA(GetModuleHandleA(nullptr), "ICOFORMFIT");
-  Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-  Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+  // Each size from its own image in the icon file, not one image scaled.
+  for (const auto& [kind, width, height] : {std::tuple{ICON_BIG, SM_CXICON, SM_CYICON},
+                                             std::tuple{ICON_SMALL, SM_CXSMICON, SM_CYSMICON}}) {
+    const HANDLE icon = LoadImageA(GetModuleHandleA(nullptr), "ICOFORMFIT", IMAGE_ICON,
+                                   GetSystemMetrics(width), GetSystemMetrics(height), LR_SHARED);
+    Send(WM_SETICON, kind, reinterpret_cast<LPARAM>(icon));
+  }
 }
 
 void _dlgFormfit::CreateWizard() {

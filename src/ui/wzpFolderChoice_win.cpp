@@ -1,5 +1,6 @@
 #include "FormfitRes.h"
 #include "base/FaultPoint.h"
+#include "base/StringRules.h"
 #include "base/TextNumbers.h"
 #include "host/StandardFolderDialog.h"
 #include "ui/LanguageText.h"
@@ -30,16 +31,6 @@ _wzpFolderChoice& _wzpFolderChoice::Init(DialogWindow* owner,
   PostInit();
   return *this;
 }
-
-namespace {
-
-std::string Trimmed(const std::string& text) {
-  const auto first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-}  // namespace
 
 std::string wzpFolderChoice::Folder() const { return Trimmed(sleFolder->TextValue()); }
 

@@ -103,6 +103,7 @@ TEST(ReadStartKeywords, TheLocatorFillsOnlyAMissingFolder) {
       {"given", {"x", "cavopath=D:\\VO28"}, FileSpec("C:\\VO\\"), "D:\\VO28"},
       {"missing", {"x"}, FileSpec("C:\\VO\\"), "C:\\VO\\"},
       {"given empty", {"x", "cavopath="}, FileSpec("C:\\VO\\"), "C:\\VO\\"},
+      {"given blanks", {"x", "cavopath=  \t "}, FileSpec("C:\\VO\\"), "C:\\VO\\"},
       {"missing, none located", {"x"}, std::nullopt, ""},
       {"missing, located empty", {"x"}, FileSpec(""), ""},
   };

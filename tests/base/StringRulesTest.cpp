@@ -32,6 +32,13 @@ TEST(StringRules, FoldsAsciiAndWindows1252Letters) {
   EXPECT_EQ(Lower("FLOATBAR \xC4\xD6\xDC\xD7\x8C"), "floatbar \xE4\xF6\xFC\xD7\x9C");
 }
 
+TEST(StringRules, TrimmedDropsBlanksAndTabsAtTheEnds) {
+  EXPECT_EQ("D:\\My VO", Trimmed(" \tD:\\My VO \t "));
+  EXPECT_EQ("", Trimmed(" \t "));
+  EXPECT_EQ("", Trimmed(""));
+  EXPECT_EQ("a\r", Trimmed("a\r"));
+}
+
 TEST(StringRules, EqualsNoCaseComparesWholeTexts) {
   EXPECT_TRUE(EqualsNoCase("Language", "LANGUAGE"));
   EXPECT_TRUE(EqualsNoCase("\xC4rger", "\xE4RGER"));

@@ -309,6 +309,29 @@ TEST_F(DpiLayoutTest, RunsAtTheResolutionItWasStartedFor) {
   EXPECT_EQ(WindowsDpi(), std::atoi(dpi));
 }
 
+// The title bar and Alt+Tab show the icon's image of their own size, not
+// another one scaled.
+TEST_F(DpiLayoutTest, TheDialogsIconsHaveTheSystemsSizes) {
+  const struct {
+    WPARAM kind;
+    int width;
+    int height;
+  } rows[] = {{ICON_SMALL, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON)},
+              {ICON_BIG, GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.kind);
+    const auto icon = reinterpret_cast<HICON>(SendMessageA(dialog->Handle(), WM_GETICON, row.kind, 0));
+    ICONINFO info{};
+    ASSERT_TRUE(GetIconInfo(icon, &info));
+    BITMAP image{};
+    GetObjectA(info.hbmColor, sizeof image, &image);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    EXPECT_EQ(row.width, image.bmWidth);
+    EXPECT_EQ(row.height, image.bmHeight);
+  }
+}
+
 TEST_F(DpiLayoutTest, EveryPageShowsItsControlsWholeWhereTheirDialogUnitsSay) {
   wzFormfit& wizard = dialog->Wizard();
   ASSERT_EQ(wizard.PageCount(), 5);
