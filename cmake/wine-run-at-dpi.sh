@@ -33,4 +33,9 @@ mkdir -p "$(dirname "$prefix")"
     mv "$prefix.tmp" "$prefix"
   fi
 ) 9>"$prefix.lock"
-exec "$here/wine-run.sh" "$prefix" "$arch" "$@"
+# The copy's server goes with the program, whatever its outcome: nothing of
+# a test stays running.
+status=0
+"$here/wine-run.sh" "$prefix" "$arch" "$@" || status=$?
+WINEPREFIX=$prefix /usr/lib/wine/wineserver64 -k 2>/dev/null || true
+exit "$status"

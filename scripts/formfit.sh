@@ -93,6 +93,32 @@ stop_wine() {
   done
 }
 
+# The processes that still run in a Wine prefix under build/, one a line.
+wine_leftovers() {
+  local environ pid
+  for environ in /proc/[0-9]*/environ; do
+    pid=${environ#/proc/}
+    pid=${pid%/environ}
+    tr '\0' '\n' 2>/dev/null <"$environ" | grep -q "^WINEPREFIX=$build/" &&
+      echo "$pid $(tr '\0' ' ' 2>/dev/null <"/proc/$pid/cmdline")"
+  done
+  return 0
+}
+
+# True when the tests left nothing running; a server that was just told to
+# stop gets a few seconds to go.
+nothing_left_running() {
+  local left
+  for _ in $(seq 50); do
+    left=$(wine_leftovers)
+    [ -z "$left" ] && return 0
+    sleep 0.2
+  done
+  echo "still running in a prefix under build/:" >&2
+  echo "$left" >&2
+  return 1
+}
+
 # The 32-bit loader runs only where the kernel runs 32-bit programs.
 can_run_32bit() { /usr/lib/wine/wine --version >/dev/null 2>&1; }
 
@@ -145,6 +171,8 @@ test_trees() {
   trap stop_wine EXIT
   for tree in "${wanted[@]}"; do build_and_test "$tree"; done
 
+  stop_wine
+  nothing_left_running || failed_trees+=("(processes left running)")
   say "summary"
   [ ${#failed_trees[@]} -eq 0 ] || echo "failing builds: ${failed_trees[*]}"
   echo "formfit: $passed passed, $failed failed"
