@@ -1,5 +1,7 @@
 #include "app/SetupAction.h"
 
+#include "base/FaultPoint.h"
+
 namespace formfit {
 
 FileSpec ConfigurationPath(std::string_view folder) {
@@ -15,6 +17,7 @@ FileSpec ConfigurationPath(std::string_view folder) {
 SetupResult SetupAction(EngineEnvironment& environment, std::string_view folder,
                         const std::string& componentName, const std::string& componentFile,
                         Symbol mode) {
+  FaultPoint("setup");
   Formfit engine(environment);
   engine.Init(ConfigurationPath(folder));
   SetupResult result;

@@ -1,9 +1,12 @@
 #include "app/Start.h"
 
+#include "app/ProgramEnvironment.h"
 #include "app/RunOptions.h"
+#include "app/SetupChoice.h"
 #include "base/FailureReason.h"
 #include "base/StringRules.h"
 #include "engine/StatusCodes.h"
+#include "env/CAVODir.h"
 #include "env/Protocoll.h"
 
 namespace formfit {
@@ -12,6 +15,12 @@ namespace {
 
 constexpr int kInteractiveDone = 0;
 constexpr int kInteractiveNotDone = 1;
+
+int RunSilent(const std::vector<std::string>& words) {
+  ProgramEnvironment environment;
+  return RunChoice(environment, ChoiceOf(ReadStartKeywords(words, [] { return CAVODir(); })))
+      .exitStatus;
+}
 
 int Failed(std::exception_ptr failure, bool silent, const FailureTeller& tellUser) {
   try {
@@ -34,10 +43,11 @@ int Start(const std::vector<std::string>& words, const SetupDialogMaker& makeDia
   try {
     const Keywords keywords = ReadKeywords(words);
     silent = keywords.silent;
-    // The language and the log are fixed before the dialog fetches its texts.
+    // The language and the log are fixed before the first text is fetched.
     ApplyRunOptions(keywords);
+    // A run that shows nothing makes no window either.
+    if (silent) return RunSilent(words);
     const std::unique_ptr<SetupDialog> dialog = makeDialog(words);
-    if (dialog->Silent()) return dialog->Setup();
     return dialog->Show() ? kInteractiveDone : kInteractiveNotDone;
   } catch (...) {
     return Failed(std::current_exception(), silent, tellUser);

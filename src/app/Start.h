@@ -1,6 +1,6 @@
-// The program's whole run: the command-line words go to the setup dialog,
-// which reads them into its wizard; then the dialog is shown, or, in a
-// silent run, the change is made at once and nothing is shown.
+// The program's whole run: in a silent run the change the command-line words
+// ask for is made at once and nothing is shown; otherwise the words go to
+// the setup dialog, which reads them into its wizard, and it is shown.
 #pragma once
 
 #include <functional>
@@ -14,19 +14,14 @@
 
 namespace formfit {
 
-// What the run needs of the setup dialog. The dialog lives in the window
-// layer; the run only starts it.
+// What an interactive run needs of the setup dialog. The dialog lives in
+// the window layer; the run only starts it.
 class SetupDialog {
  public:
   virtual ~SetupDialog() = default;
-  // True when the command line asked for a silent run.
-  virtual bool Silent() const = 0;
   // Shows the dialog modally until it closes; true when it closed after a
   // change that succeeded.
   virtual bool Show() = 0;
-  // Makes the change with the values read from the command line, showing
-  // nothing; the exit status of its outcome.
-  virtual int Setup() = 0;
 };
 
 // Builds the setup dialog from the command-line words.
@@ -38,9 +33,10 @@ using SetupDialogMaker =
 using FailureTeller = std::function<void(const std::string& reason)>;
 
 // The whole run with the words of the command line; the process exit status.
-// A silent run exits with the status of its change (see StatusCodes.h); an
-// interactive one with 0 when the dialog closed after a successful change
-// and 1 otherwise. No exception leaves it: the log gets its reason; a silent
+// A silent run makes the change the words ask for (SetupChoice.h) with no
+// window at all, and exits with the status of its change (see
+// StatusCodes.h); an interactive one shows the dialog and exits with 0 when
+// it closed after a successful change and 1 otherwise. No exception leaves it: the log gets its reason; a silent
 // run then exits with the status for lack of memory or for a failure inside
 // the program, showing nothing; an interactive one has `tellUser` say so and
 // exits with 1.

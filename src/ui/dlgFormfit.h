@@ -1,6 +1,6 @@
 // The setup dialog, the program's only window: a dialog filled by the setup
-// wizard. It is built hidden with the command line read into the wizard;
-// Show runs it modally, and a silent run calls Setup without showing it.
+// wizard. It is built hidden with the command line read into the wizard, and
+// Show runs it modally. (A silent run makes no window: see Start.h.)
 #pragma once
 
 #include <exception>
@@ -39,12 +39,9 @@ class dlgFormfit : public _dlgFormfit, public SetupDialog {
 
   wzFormfit& Wizard() { return *wizard_; }
 
-  bool Silent() const override { return wizard_->Silent(); }
   // Shows the dialog and runs it until the wizard finished or was aborted;
   // true when it closed after a change that succeeded.
   bool Show() override;
-  // The change without showing anything; its exit status.
-  int Setup() override { return wizard_->Setup().exitStatus; }
 
   // Tells the user that the program failed inside, with the reason, in an
   // error box owned by `owner` (may be null).

@@ -1,7 +1,5 @@
-#include "app/Preview.h"
 #include "app/ProgramEnvironment.h"
-#include "base/FaultPoint.h"
-#include "base/StringRules.h"
+#include "app/SetupChoice.h"
 #include "base/TextNumbers.h"
 #include "env/CAVODir.h"
 #include "env/ProgramFile.h"
@@ -150,7 +148,6 @@ SetupResult wzFormfit::Setup() {
   if (const auto process = GetProcessPage()) process->Set(kInfo, LanguageText(text::kSetupInfo));
   // The process page is drawn before the work blocks the window.
   ProcessWaitingMessages();
-  FaultPoint("setup");
   const SetupResult result = Change();
   if (result.status && !silent_) InfoBox(this, result.status->caption, result.status->description);
   return result;
@@ -164,11 +161,15 @@ SetupResult wzFormfit::Change() {
     ~Changing() { flag_ = false; }
     bool& flag_;
   } changing(changing_);
+  SetupChoice choice;
+  choice.folder = CAVOFolder();
+  choice.componentName = ComponentName();
+  choice.componentFile = ComponentFile();
+  choice.mode = Mode();
+  choice.silent = silent_;
+  choice.previewFile = previewFile_;
   ProgramEnvironment environment;
-  return silent_ && !previewFile_.empty()
-             ? PreviewAction(environment, CAVOFolder(), ComponentName(), ComponentFile(), Mode(),
-                             previewFile_)
-             : SetupAction(environment, CAVOFolder(), ComponentName(), ComponentFile(), Mode());
+  return RunChoice(environment, choice);
 }
 
 bool wzFormfit::CanAbort() const {
@@ -214,9 +215,7 @@ void wzFormfit::SetPageString(Symbol page, Symbol name, const Value& value) {
 }
 
 std::string wzFormfit::CAVOFolder() {
-  std::string folder = Trimmed(PageString(kFolderPage, kFolder));
-  if (!folder.empty() && folder.back() != '\\') folder += '\\';
-  return folder;
+  return ChosenFolder(PageString(kFolderPage, kFolder));
 }
 
 void wzFormfit::SetCAVOFolder(const std::string& folder) {

@@ -1,95 +1,126 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <new>
 #include <stdexcept>
 
 #include "app/Start.h"
+#include "support/TempDir.h"
 
 namespace formfit {
+
+namespace {
+// The fault point that throws next, once: its name, and whether it throws
+// std::bad_alloc rather than std::runtime_error.
+std::string faultAt;
+bool memoryFault = false;
+}  // namespace
+
+// The test program's fault points, in place of the program's empty ones.
+void FaultPoint(const char* name) {
+  if (faultAt != name) return;
+  faultAt.clear();
+  if (memoryFault) throw std::bad_alloc();
+  throw std::runtime_error(std::string("fault at ") + name);
+}
+
 namespace {
 
-// Where a fake run throws, and what.
-enum class Fault { kNone, kMaking, kRunning, kMemoryWhileRunning };
+// Where a fake interactive run throws.
+enum class Fault { kNone, kMaking, kShowing, kMemoryWhileShowing };
 
-// A setup dialog that reads the silent keyword as the real one does and
-// records what the run asked of it.
+// A setup dialog that records what the run asked of it.
 class FakeDialog : public SetupDialog {
  public:
-  FakeDialog(const std::vector<std::string>& words, bool closesAfterSuccess, int setupStatus,
-             Fault fault, std::string& calls)
-      : silent_(ReadKeywords(words).silent),
-        closesAfterSuccess_(closesAfterSuccess),
-        setupStatus_(setupStatus),
-        fault_(fault),
-        calls_(calls) {}
-  bool Silent() const override { return silent_; }
+  FakeDialog(bool closesAfterSuccess, Fault fault, std::string& calls)
+      : closesAfterSuccess_(closesAfterSuccess), fault_(fault), calls_(calls) {}
   bool Show() override {
     calls_ += "Show;";
-    Fail();
+    if (fault_ == Fault::kShowing) throw std::runtime_error("broken");
+    if (fault_ == Fault::kMemoryWhileShowing) throw std::bad_alloc();
     return closesAfterSuccess_;
-  }
-  int Setup() override {
-    calls_ += "Setup;";
-    Fail();
-    return setupStatus_;
   }
 
  private:
-  void Fail() const {
-    if (fault_ == Fault::kRunning) throw std::runtime_error("broken");
-    if (fault_ == Fault::kMemoryWhileRunning) throw std::bad_alloc();
-  }
-
-  bool silent_;
   bool closesAfterSuccess_;
-  int setupStatus_;
   Fault fault_;
   std::string& calls_;
 };
 
-TEST(Start, SilentRunsSetUpAndInteractiveRunsShow) {
+// An interactive run shows the dialog; no exception leaves it, and it ends
+// with 1 after any failure, having told the user.
+TEST(Start, InteractiveRunsShowTheDialog) {
   struct Row {
     const char* name;
-    std::vector<std::string> words;
     bool closesAfterSuccess;
-    int setupStatus;
     Fault fault;
     const char* calls;
     int exitStatus;
   };
-  const std::vector<std::string> interactive{"formfit.exe"};
-  const std::vector<std::string> silent{"formfit.exe", "silent"};
   const Row rows[] = {
-      {"interactive, changed", interactive, true, 0, Fault::kNone, "Show;", 0},
-      {"interactive, closed without a change", interactive, false, 0, Fault::kNone, "Show;", 1},
-      {"silent, success", silent, false, 0, Fault::kNone, "Setup;", 0},
-      {"silent, configuration file missing", {"formfit.exe", "SILENT"}, false, 2, Fault::kNone,
-       "Setup;", 2},
-      {"silent, nothing placed", {"formfit.exe", "silentmode"}, false, 9, Fault::kNone, "Setup;",
-       9},
-      // No exception leaves the run, and none is reported as another outcome.
-      {"silent, fails inside", silent, false, 0, Fault::kRunning, "Setup;", 11},
-      {"silent, memory short", silent, false, 0, Fault::kMemoryWhileRunning, "Setup;", 5},
-      {"silent, dialog not made", silent, false, 0, Fault::kMaking, "", 11},
-      {"interactive, fails inside", interactive, true, 0, Fault::kRunning, "Show;told broken;", 1},
-      {"interactive, memory short", interactive, true, 0, Fault::kMemoryWhileRunning,
-       "Show;told std::bad_alloc;", 1},
-      {"interactive, dialog not made", interactive, true, 0, Fault::kMaking,
-       "told no dialog;", 1},
+      {"changed", true, Fault::kNone, "Show;", 0},
+      {"closed without a change", false, Fault::kNone, "Show;", 1},
+      {"fails inside", true, Fault::kShowing, "Show;told broken;", 1},
+      {"memory short", true, Fault::kMemoryWhileShowing, "Show;told std::bad_alloc;", 1},
+      {"dialog not made", true, Fault::kMaking, "told no dialog;", 1},
   };
   for (const Row& row : rows) {
     std::string calls;
     const int exitStatus = Start(
-        row.words,
-        [&](const std::vector<std::string>& words) {
+        {"formfit.exe"},
+        [&](const std::vector<std::string>&) {
           if (row.fault == Fault::kMaking) throw std::runtime_error("no dialog");
-          return std::make_unique<FakeDialog>(words, row.closesAfterSuccess, row.setupStatus,
-                                              row.fault, calls);
+          return std::make_unique<FakeDialog>(row.closesAfterSuccess, row.fault, calls);
         },
         [&](const std::string& reason) { calls += "told " + reason + ";"; });
     EXPECT_EQ(row.calls, calls) << row.name;
     EXPECT_EQ(row.exitStatus, exitStatus) << row.name;
   }
+}
+
+// A silent run makes the change on its own, with no dialog, and exits with
+// its outcome; a failure inside is never reported as another outcome.
+TEST(Start, SilentRunsMakeTheChangeWithoutADialog) {
+  struct Row {
+    const char* name;
+    const char* silentWord;
+    const char* componentFile;
+    bool configurationThere;
+    const char* faultAt;
+    bool memoryFault;
+    int exitStatus;
+  };
+  const Row rows[] = {
+      {"success", "silent", "grid.wed", true, "", false, 0},
+      {"configuration file missing", "SILENT", "grid.wed", false, "", false, 2},
+      {"nothing placed", "silentmode", "empty.wed", true, "", false, 9},
+      {"fails inside", "silent", "grid.wed", true, "setup", false, 11},
+      {"memory short", "silent", "grid.wed", true, "setup", true, 5},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    test::TempDir dir;
+    std::filesystem::copy(test::ExamplesDir() + "VO28", dir.Path() + "VO28",
+                          std::filesystem::copy_options::recursive);
+    const std::string bin = dir.Path() + "VO28/BIN/";
+    dir.WriteFile("VO28/BIN/empty.wed", "[CONTENTS]\r\n");
+    if (!row.configurationThere) std::filesystem::remove(bin + "DEDUDED.INF");
+    faultAt = row.faultAt;
+    memoryFault = row.memoryFault;
+    std::string calls;
+    const int exitStatus = Start(
+        {"formfit.exe", "cavopath=" + dir.Path() + "VO28", "component=GridCtl",
+         "compfile=" + bin + row.componentFile, "mode=Add", row.silentWord},
+        [&](const std::vector<std::string>&) {
+          calls += "made;";
+          return std::make_unique<FakeDialog>(false, Fault::kNone, calls);
+        },
+        [&](const std::string& reason) { calls += "told " + reason + ";"; });
+    EXPECT_EQ("", calls);
+    EXPECT_EQ(row.exitStatus, exitStatus);
+    EXPECT_EQ(row.exitStatus == 0, std::filesystem::exists(bin + "DEDUDED.000"));
+  }
+  faultAt.clear();
 }
 
 TEST(ReadStartKeywords, TheLocatorFillsOnlyAMissingFolder) {

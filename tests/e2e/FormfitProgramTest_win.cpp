@@ -350,8 +350,6 @@ TEST_F(FaultyProgram, ASilentRunThatFailsInsideSaysSo) {
     bool backedUp;       // the run got as far as the backup
   };
   const Row rows[] = {
-      {"dialog", "", 11, "injected fault at dialog", false},
-      {"dialog:memory", "", 5, "std::bad_alloc", false},
       {"setup", "", 11, "injected fault at setup", false},
       {"setup:memory", "", 5, "std::bad_alloc", false},
       {"write", "", 11, "injected fault at write", true},
