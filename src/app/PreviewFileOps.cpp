@@ -127,6 +127,17 @@ std::unique_ptr<OpenFile> PreviewFileOps::CreateTemporary(const std::string& bes
   return std::make_unique<MemoryFile>(bytes, true);
 }
 
+std::vector<std::string> PreviewFileOps::Leftovers(const std::string& beside) {
+  std::vector<std::string> leftovers = real_.Leftovers(beside);
+  leftovers.erase(
+      std::remove_if(leftovers.begin(), leftovers.end(),
+                     [this](const std::string& path) { return removed_.count(path) != 0; }),
+      leftovers.end());
+  return leftovers;
+}
+
+bool PreviewFileOps::RemoveUnlessHeld(const std::string& path) { return Remove(path); }
+
 Naming PreviewFileOps::NameNew(const std::string& from, const std::string& to) {
   if (Exists(to)) return Naming::kTaken;
   return Replace(from, to) ? Naming::kNamed : Naming::kFailed;

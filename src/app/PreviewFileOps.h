@@ -9,6 +9,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "base/FileOps.h"
 
@@ -31,6 +32,11 @@ class PreviewFileOps : public FileOps {
   // attribute counts as writable once the attribute is cleared here.
   std::unique_ptr<OpenFile> OpenReadWrite(const std::string& path) override;
   std::unique_ptr<OpenFile> CreateTemporary(const std::string& beside, std::string& name) override;
+  // The real leftovers, less those removed here.
+  std::vector<std::string> Leftovers(const std::string& beside) override;
+  // Removes as Remove does, in memory: no real file counts as held, since
+  // only a real removal could tell.
+  bool RemoveUnlessHeld(const std::string& path) override;
   // Something under `to` counts as taken when it is a file, real or kept
   // here; a real folder of that name is not seen.
   Naming NameNew(const std::string& from, const std::string& to) override;

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace formfit {
 
@@ -64,9 +65,21 @@ class FileOps {
   virtual std::unique_ptr<OpenFile> OpenReadWrite(const std::string& path) = 0;
   // A new, empty file under a name of its own in the folder of `beside`,
   // open for writing, and that name through `name`; null when none can be
-  // made. The name never looks like a numbered backup.
+  // made. The name never looks like a numbered backup. The file is held
+  // (see RemoveUnlessHeld) until it is closed.
   virtual std::unique_ptr<OpenFile> CreateTemporary(const std::string& beside,
                                                     std::string& name) = 0;
+  // The files in the folder of `beside` whose names are of the kind
+  // CreateTemporary gives, each as that folder followed by the name, sorted;
+  // such a file is left over when a run stops before it names or removes
+  // its temporary file. Folders and links are not listed. Empty when the
+  // folder cannot be read.
+  virtual std::vector<std::string> Leftovers(const std::string& beside) = 0;
+  // Removes the file at `path` unless someone holds it open; false when it
+  // is held or cannot be removed. A file from CreateTemporary is held by
+  // whoever created it until it is closed, in any process; on Windows any
+  // file open without delete sharing is held as well.
+  virtual bool RemoveUnlessHeld(const std::string& path) = 0;
   // Gives the closed file `from` the name `to`, unless something exists
   // under `to` already.
   virtual Naming NameNew(const std::string& from, const std::string& to) = 0;

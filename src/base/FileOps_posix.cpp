@@ -1,5 +1,7 @@
+#include <dirent.h>
 #include <fcntl.h>
 #include <stdio.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -82,6 +84,20 @@ class PosixFile : public OpenFile {
   int fd_;
 };
 
+// mkostemp fills the six places with letters and digits.
+constexpr std::string_view kTemporaryPrefix = "~formfit-";
+constexpr std::size_t kTemporaryPlaces = 6;
+
+bool IsTemporaryName(std::string_view name) {
+  if (name.size() != kTemporaryPrefix.size() + kTemporaryPlaces ||
+      name.substr(0, kTemporaryPrefix.size()) != kTemporaryPrefix) {
+    return false;
+  }
+  return std::all_of(name.begin() + kTemporaryPrefix.size(), name.end(), [](char c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+  });
+}
+
 std::string FolderOf(const std::string& native) {
   const std::size_t slash = native.rfind('/');
   return slash == std::string::npos ? std::string() : native.substr(0, slash + 1);
@@ -136,11 +152,49 @@ class PosixFileOps : public FileOps {
   }
 
   std::unique_ptr<OpenFile> CreateTemporary(const std::string& beside, std::string& name) override {
-    std::string pattern = FolderOf(NativePath(beside)) + "~formfit-XXXXXX";
+    std::string pattern = FolderOf(NativePath(beside)) + std::string(kTemporaryPrefix) +
+                          std::string(kTemporaryPlaces, 'X');
     const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (fd < 0) return nullptr;
+    // "Held" is this advisory lock: it goes with the descriptor, so it ends
+    // at the close and with a killed process. Another run's RemoveUnlessHeld
+    // may have taken the file in the moment before the lock; then the file
+    // is its to remove, and a backup written to it would never be found.
+    struct stat info {};
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::fstat(fd, &info) != 0 || info.st_nlink == 0) {
+      ::close(fd);
+      return nullptr;
+    }
     name = pattern;
     return std::make_unique<PosixFile>(fd);
+  }
+
+  std::vector<std::string> Leftovers(const std::string& beside) override {
+    const std::string folder = FolderOf(NativePath(beside));
+    std::vector<std::string> leftovers;
+    DIR* const listing = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (!listing) return leftovers;
+    while (const dirent* entry = ::readdir(listing)) {
+      if (!IsTemporaryName(entry->d_name)) continue;
+      const std::string path = folder + entry->d_name;
+      struct stat info {};
+      if (::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) leftovers.push_back(path);
+    }
+    ::closedir(listing);
+    std::sort(leftovers.begin(), leftovers.end());
+    return leftovers;
+  }
+
+  bool RemoveUnlessHeld(const std::string& path) override {
+    const std::string native = NativePath(path);
+    // O_NONBLOCK: a pipe put under that name must not stop the run.
+    const int fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (fd < 0) return false;
+    // Whoever holds the file has its lock (see CreateTemporary); while this
+    // one holds it, no one can start to hold it, so the removal is safe.
+    const bool removed = ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::unlink(native.c_str()) == 0;
+    ::close(fd);
+    return removed;
   }
 
   Naming NameNew(const std::string& from, const std::string& to) override {

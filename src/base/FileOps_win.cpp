@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/FileOps.h"
+#include "base/StringRules.h"
 
 namespace formfit {
 
@@ -96,7 +97,27 @@ std::unique_ptr<OpenFile> Open(const std::string& path, DWORD access, DWORD shar
 
 std::string FolderOf(const std::string& path) {
   const std::size_t separator = path.find_last_of("\\/");
-  return separator == std::string::npos ? std::string(".") : path.substr(0, separator + 1);
+  return separator == std::string::npos ? std::string(".\\") : path.substr(0, separator + 1);
+}
+
+constexpr char kTemporaryPrefix[] = "~ff";
+constexpr std::string_view kTemporaryExtension = ".tmp";
+
+// GetTempFileNameA's names: the prefix, a number of one to four hex digits
+// (Windows writes four, Wine only as many as the number needs) and ".tmp",
+// in either case.
+bool IsTemporaryName(std::string_view name) {
+  const std::string_view prefix = kTemporaryPrefix;
+  const std::size_t fixed = prefix.size() + kTemporaryExtension.size();
+  if (name.size() < fixed + 1 || name.size() > fixed + 4 ||
+      !EqualsNoCase(name.substr(0, prefix.size()), prefix) ||
+      !EqualsNoCase(name.substr(name.size() - kTemporaryExtension.size()), kTemporaryExtension)) {
+    return false;
+  }
+  const std::string_view number = name.substr(prefix.size(), name.size() - fixed);
+  return std::all_of(number.begin(), number.end(), [](char c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+  });
 }
 
 class WinFileOps : public FileOps {
@@ -139,7 +160,11 @@ class WinFileOps : public FileOps {
 
   std::unique_ptr<OpenFile> CreateTemporary(const std::string& beside, std::string& name) override {
     char created[MAX_PATH];
-    if (!GetTempFileNameA(FolderOf(beside).c_str(), "~ff", 0, created)) return nullptr;
+    if (!GetTempFileNameA(FolderOf(beside).c_str(), kTemporaryPrefix, 0, created)) return nullptr;
+    // No sharing, delete sharing least of all: that is what makes the file
+    // held. Another run's RemoveUnlessHeld may take the file in the moment
+    // before this open; the open fails then, which is better than a backup
+    // nobody finds.
     std::unique_ptr<OpenFile> file = Open(created, GENERIC_WRITE, 0);
     if (!file) {
       DeleteFileA(created);
@@ -148,6 +173,28 @@ class WinFileOps : public FileOps {
     name = created;
     return file;
   }
+
+  std::vector<std::string> Leftovers(const std::string& beside) override {
+    const std::string folder = FolderOf(beside);
+    std::vector<std::string> leftovers;
+    WIN32_FIND_DATAA entry;
+    // The pattern also meets short names; the test of the long name decides.
+    const HANDLE search = FindFirstFileA((folder + kTemporaryPrefix + "*").c_str(), &entry);
+    if (search == INVALID_HANDLE_VALUE) return leftovers;
+    do {
+      const DWORD notFiles = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT;
+      if (!(entry.dwFileAttributes & notFiles) && IsTemporaryName(entry.cFileName)) {
+        leftovers.push_back(folder + entry.cFileName);
+      }
+    } while (FindNextFileA(search, &entry));
+    FindClose(search);
+    std::sort(leftovers.begin(), leftovers.end());
+    return leftovers;
+  }
+
+  // DeleteFileA itself refuses a file that someone holds open without delete
+  // sharing.
+  bool RemoveUnlessHeld(const std::string& path) override { return DeleteFileA(path.c_str()) != 0; }
 
   Naming NameNew(const std::string& from, const std::string& to) override {
     // Any entry counts as taken, a folder or a link too; MoveFileEx alone

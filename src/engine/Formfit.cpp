@@ -249,6 +249,13 @@ bool Formfit::CreateBackup(const std::string& file, std::string_view bytes,
   const std::size_t dot = file.rfind('.');
   const std::string base = dot == std::string::npos ? file : file.substr(0, dot);
   FileOps& files = environment_.Files();
+  // Only a run that goes on to change the file clears up: one that stops
+  // earlier leaves everything on disk as it found it. A temporary file is not
+  // held between its close and its new name; on Windows this run holds the
+  // file without sharing here, so no other run on it is at that step.
+  for (const std::string& leftover : files.Leftovers(file)) {
+    if (files.RemoveUnlessHeld(leftover)) environment_.Log("leftover removed: " + leftover);
+  }
   const std::optional<std::string> temporary = WriteTemporary(files, file, bytes);
   if (!temporary) return false;
   for (unsigned number = 0; number < kBackupNames; ++number) {

@@ -79,6 +79,11 @@ class Formfit {
   // once they are complete and flushed, so a numbered file is always a
   // whole backup. Any entry under a number's name (a file, a folder, a
   // link) counts as taken. A backup is never overwritten.
+  //
+  // First it removes the temporary files that killed runs left beside
+  // `file` (FileOps::Leftovers), except those someone holds open, and logs
+  // "leftover removed: " and the path of each. Install and Deinstall call
+  // it while they hold `file` open.
   bool CreateBackup(const std::string& file, std::string_view bytes, std::string& backupName);
 
   // Inserts a block of lines ahead of the first occurrence of `anchor`;

@@ -78,6 +78,16 @@ void WriteEmptyComponent(const std::string& folder) {
 
 void RemoveConfiguration(const std::string& folder) { fs::remove(folder + "/BIN/DEDUDED.INF"); }
 
+// A temporary file of the engine's naming, as a killed run leaves it: the
+// real run removes it, the preview only says so.
+void LeaveLeftover(const std::string& folder) {
+#ifdef _WIN32
+  std::ofstream(folder + "/BIN/~ffdead.tmp", std::ios::binary) << "half a backup";
+#else
+  std::ofstream(folder + "/BIN/~formfit-Killed", std::ios::binary) << "half a backup";
+#endif
+}
+
 void MakeReadOnly(const std::string& folder) {
   fs::permissions(folder + "/BIN/DEDUDED.INF",
                   fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
@@ -100,6 +110,7 @@ TEST_F(PreviewTest, TellsWhatTheRealRunDoesAndChangesNothing) {
       {"remove", AddGrid, "Grid", "grid.wed", kRemove, 0, true},
       {"remove what is not there", nullptr, "Grid", "grid.wed", kRemove, 0, false},
       {"read-only file", MakeReadOnly, "Grid", "grid.wed", kAdd, 0, true},
+      {"leftover of a killed run", LeaveLeftover, "Grid", "grid.wed", kAdd, 0, true},
       {"nothing to place", WriteEmptyComponent, "Grid", "empty.wed", kAdd, 9, false},
       {"no component file", nullptr, "Grid", "missing.wed", kAdd, 3, false},
       {"no configuration file", RemoveConfiguration, "Grid", "grid.wed", kAdd, 2, false},

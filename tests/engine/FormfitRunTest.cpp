@@ -26,6 +26,15 @@ const std::string kRemoved = [] {
   return text;
 }();
 
+// What a run killed while it wrote its backup leaves: its temporary file,
+// made and closed as the engine does; its name.
+std::string KilledRunLeftover(const std::string& beside) {
+  std::string path;
+  const std::unique_ptr<OpenFile> file = SystemFileOps().CreateTemporary(beside, path);
+  EXPECT_TRUE(file && file->Write("half a backup") && file->Close());
+  return fs::path(path).filename().string();
+}
+
 class FormfitRunTest : public ::testing::Test {
  protected:
   std::string Backup(int number) const {
@@ -343,6 +352,8 @@ TEST_F(FormfitRunTest, InstallThatPlacesNothingChangesNothing) {
       {"no contents list", kConfig, Crlf("[Other]\nA=1\n")},
       {"garbage component file", kConfig, std::string("\0\xFF\x01[\x80]=\r\x1A", 10)},
   };
+  // A run that changes nothing leaves even the leftovers of killed runs.
+  const std::string leftover = KilledRunLeftover(config);
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     dir.WriteFile("DEDUDED.INF", row.configuration);
@@ -361,7 +372,7 @@ TEST_F(FormfitRunTest, InstallThatPlacesNothingChangesNothing) {
     EXPECT_EQ("T201", engine.Status()->caption);
     EXPECT_TRUE(SameText(Fill("T221\r\n{component}"), engine.Status()->description));
     EXPECT_TRUE(SameText(row.configuration, ReadFile(config)));
-    EXPECT_EQ((std::vector<std::string>{"DEDUDED.INF", "Grid.wed"}), Names());
+    EXPECT_EQ((std::vector<std::string>{"DEDUDED.INF", "Grid.wed", leftover}), Names());
     EXPECT_EQ(fs::perms::none, fs::status(config).permissions() & fs::perms::owner_write);
     fs::permissions(config, fs::perms::owner_write, fs::perm_options::add);
   }
@@ -428,6 +439,84 @@ TEST_F(FormfitRunTest, AnyEntryUnderABackupNameCountsAsTaken) {
     fs::remove_all(Backup(0));
     fs::remove(Backup(1));
   }
+}
+
+// The backup step first removes what killed runs left of their temporary
+// files: files of the names the engine's own temporary files get, and no
+// others, and none that a run beside this one holds open. That run is
+// stood in for by a temporary file held open as the engine holds its own
+// (on Windows without sharing, natively with its lock). A failing listing
+// or removal costs only the leftovers.
+TEST_F(FormfitRunTest, BackupRemovesLeftoversOfKilledRunsAndNothingElse) {
+#ifdef _WIN32
+  std::vector<std::string> own = {"~FFA2B.TMP", "~ff1.tmp", "~ff1a2b.tmp"};
+  const std::vector<std::string> others = {"a~ff1a2b.tmp", "~ff.tmp",   "~ff12345.tmp",
+                                           "~ff1a2b.txt",  "~ffg1.tmp", "~formfit-abc123"};
+  const std::string folder = "~ffbeef.tmp";
+#else
+  std::vector<std::string> own = {"~formfit-Ab12yZ", "~formfit-abc123"};
+  const std::vector<std::string> others = {"formfit-abc123", "~ff1a2b.tmp", "~formfit-abc12",
+                                           "~formfit-abc12_", "~formfit-abc1234"};
+  const std::string folder = "~formfit-beef00";
+#endif
+  const auto fill = [&] {
+    for (const std::string& name : own) dir.WriteFile(name, "half a backup");
+    for (const std::string& name : others) dir.WriteFile(name, "someone else's");
+    fs::create_directory(dir.Path() + folder);
+  };
+  // Made once the fixed names exist, the engine's own names avoid them.
+  fill();
+  own.push_back(KilledRunLeftover(config));
+  std::sort(own.begin(), own.end());
+  std::string held;
+  const std::unique_ptr<OpenFile> holder = SystemFileOps().CreateTemporary(config, held);
+  ASSERT_TRUE(holder);
+  // The run meets its own names in order, the held one among them; when the
+  // first removal fails, it fails on the first of those.
+  std::vector<std::string> met = own;
+  met.push_back(fs::path(held).filename().string());
+  std::sort(met.begin(), met.end());
+  std::vector<std::string> afterFirst = own;
+  afterFirst.erase(std::remove(afterFirst.begin(), afterFirst.end(), met.front()),
+                   afterFirst.end());
+  struct Row {
+    const char* name;
+    std::vector<Fault> faults;
+    std::vector<std::string> removed;
+  };
+  const Row rows[] = {
+      {"no failure", {}, own},
+      {"listing fails", {{FileOp::Leftovers, 1}}, {}},
+      {"first removal fails", {{FileOp::RemoveUnlessHeld, 1}}, afterFirst},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    fs::remove(Backup(0));
+    dir.WriteFile("DEDUDED.INF", kConfig);
+    fill();
+    std::vector<std::string> expectedNames = Names();
+    expectedNames.push_back("DEDUDED.000");
+    std::string removedLog;
+    for (const std::string& name : row.removed) {
+      expectedNames.erase(std::find(expectedNames.begin(), expectedNames.end(), name));
+      removedLog += "leftover removed: " + dir.Path() + name + "\n";
+    }
+    std::sort(expectedNames.begin(), expectedNames.end());
+    FailingFileOps files(row.faults);
+    RecordingEnvironment environment(files);
+    Formfit engine(environment);
+    engine.Init(config);
+
+    EXPECT_TRUE(engine.Install("Grid", component));
+
+    EXPECT_TRUE(SameText(LogRead(200, kConfig.size()) + "component placed\n" + removedLog +
+                             "T206\t\tT207\nconfiguration file written: " +
+                             std::to_string(kInstalled.size()) + " bytes\n",
+                         environment.LogText()));
+    EXPECT_EQ(expectedNames, Names());
+    EXPECT_TRUE(SameText(kConfig, ReadFile(Backup(0))));
+  }
+  EXPECT_TRUE(holder->Close());
 }
 
 TEST(FormfitInitTest, CompletesNameAndExtension) {

@@ -105,6 +105,15 @@ std::unique_ptr<OpenFile> FailingFileOps::CreateTemporary(const std::string& bes
   return Wrapped(SystemFileOps().CreateTemporary(beside, name), *this);
 }
 
+std::vector<std::string> FailingFileOps::Leftovers(const std::string& beside) {
+  if (Hit(FileOp::Leftovers)) return {};
+  return SystemFileOps().Leftovers(beside);
+}
+
+bool FailingFileOps::RemoveUnlessHeld(const std::string& path) {
+  return !Hit(FileOp::RemoveUnlessHeld) && SystemFileOps().RemoveUnlessHeld(path);
+}
+
 Naming FailingFileOps::NameNew(const std::string& from, const std::string& to) {
   if (Hit(FileOp::NameNew)) return Naming::kFailed;
   return SystemFileOps().NameNew(from, to);
