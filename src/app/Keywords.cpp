@@ -1,5 +1,7 @@
 #include "app/Keywords.h"
 
+#include <tuple>
+
 #include "base/StringRules.h"
 
 namespace formfit {
@@ -31,6 +33,14 @@ Keywords ReadKeywords(const std::vector<std::string>& words) {
   keywords.logFile = FirstValue(words, key::kLog).value_or("");
   keywords.language = FirstValue(words, key::kLanguage).value_or("");
   return keywords;
+}
+
+bool operator==(const Keywords& a, const Keywords& b) {
+  // The bindings must name every field.
+  const auto& [folder, name, file, mode, silent, preview, log, language] = a;
+  const auto& [folderB, nameB, fileB, modeB, silentB, previewB, logB, languageB] = b;
+  return std::tie(folder, name, file, mode, silent, preview, log, language) ==
+         std::tie(folderB, nameB, fileB, modeB, silentB, previewB, logB, languageB);
 }
 
 Keywords ReadKeywords(std::string_view cavoFolder) {

@@ -50,6 +50,11 @@ struct Keywords {
   std::string language;     // as written; empty when not given
 };
 
+// Every field equal. A field added above stops the build here until it is
+// compared too.
+bool operator==(const Keywords& a, const Keywords& b);
+inline bool operator!=(const Keywords& a, const Keywords& b) { return !(a == b); }
+
 Keywords ReadKeywords(const std::vector<std::string>& words);
 
 // The other form: a single folder, and nothing else.

@@ -7,9 +7,7 @@ namespace formfit {
 
 FileOps& ProgramEnvironment::Files() { return SystemFileOps(); }
 
-std::string ProgramEnvironment::Text(unsigned number) {
-  return LoadResString("", number, "Formfit.sys");
-}
+std::string ProgramEnvironment::Text(unsigned number) { return LoadResString("", number); }
 
 // The engine carries on whether or not the log could be written.
 void ProgramEnvironment::LogTimestamp() { Protocoll(); }

@@ -1,5 +1,5 @@
 // The engine's environment in the running program: the real file system,
-// the language texts of Formfit.sys and the setup log.
+// the language texts of the language file and the setup log.
 #pragma once
 
 #include <string>
@@ -12,7 +12,7 @@ namespace formfit {
 class ProgramEnvironment : public EngineEnvironment {
  public:
   FileOps& Files() override;
-  // LoadResString with the empty default, from Formfit.sys.
+  // LoadResString with the empty default.
   std::string Text(unsigned number) override;
   void LogTimestamp() override;
   void Log(std::string_view text) override;

@@ -7,8 +7,8 @@
 
 #include "base/FaultPoint.h"
 #include "base/StringRules.h"
-#include "base/TextNumbers.h"
 #include "engine/StatusCodes.h"
+#include "engine/TextNumbers.h"
 #include "engine/qIniFile.h"
 
 namespace formfit {

@@ -73,11 +73,10 @@ ProcessLanguage& Language() {
 
 }  // namespace
 
-std::string LoadResString(std::string_view defaultText, unsigned number,
-                          std::string_view languageFile) {
+std::string LoadResString(std::string_view defaultText, unsigned number) {
   ProcessLanguage& language = Language();
   if (!language.table) {
-    const std::string file = language.chosenFile.value_or(std::string(languageFile));
+    const std::string file = language.chosenFile.value_or("Formfit.sys");
     language.table = LanguageTable::FromFile(LanguageFilePath(file, ProgramFile()));
   }
   return language.table->Lookup(number, defaultText);

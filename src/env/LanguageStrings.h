@@ -48,15 +48,15 @@ std::string LanguageFilePath(std::string_view languageFile,
                              const std::optional<FileSpec>& programFile);
 
 // The language text `number`, or `defaultText`. The first call builds the
-// table of the whole process from `languageFile` (see LanguageFilePath);
-// every later call is served from that table, whatever file it names, and
-// a file changed while the program runs is not seen.
-std::string LoadResString(std::string_view defaultText, unsigned number,
-                          std::string_view languageFile);
+// table of the whole process from the language file (see LanguageFilePath):
+// the chosen one (ChooseLanguageFile), else "Formfit.sys". Every later call
+// is served from that table; a file changed while the program runs is not
+// seen.
+std::string LoadResString(std::string_view defaultText, unsigned number);
 
 // Makes the process's table come from `languageFile` (see LanguageFilePath)
-// instead of the file that the first lookup names. It can only be chosen
-// before the first lookup: false, and no effect, after it.
+// instead of "Formfit.sys". It can only be chosen before the first lookup:
+// false, and no effect, after it.
 bool ChooseLanguageFile(std::string languageFile);
 
 }  // namespace formfit

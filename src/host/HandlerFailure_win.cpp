@@ -1,6 +1,6 @@
-#include "host/HandlerFailure.h"
-
 #include <windows.h>
+
+#include "host/HandlerFailure.h"
 
 namespace formfit {
 

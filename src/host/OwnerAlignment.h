@@ -20,6 +20,13 @@ constexpr int Height = 0x100;
 constexpr int Width = 0x400;
 constexpr int MoveDown = 0x1000;
 constexpr int MoveRight = 0x4000;
+
+// The alignments the program uses.
+constexpr int FollowWidth = Marker | Width;                       // 0x480
+constexpr int FollowSize = Marker | Width | Height;               // 0x580
+constexpr int KeepRight = Marker | MoveRight;                     // 0x4080
+constexpr int KeepCorner = Marker | MoveRight | MoveDown;         // 0x5080
+constexpr int KeepBottomFollowWidth = Marker | MoveDown | Width;  // 0x1480
 }  // namespace OwnerAlignment
 
 // The child's place when its owner's client area has the size `owner` and the

@@ -1,5 +1,5 @@
 #include "host/CommonControls_win.h"
-#include "host/Control.h"
+#include "host/TextControls.h"
 
 namespace formfit {
 

@@ -8,10 +8,10 @@
 
 namespace formfit {
 
-// Language text `number` from Formfit.sys beside the program, else
+// Language text `number` from the language file beside the program, else
 // `defaultText`.
 inline std::string LanguageText(unsigned number, std::string_view defaultText = {}) {
-  return LoadResString(defaultText, number, "Formfit.sys");
+  return LoadResString(defaultText, number);
 }
 
 }  // namespace formfit

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "app/CommandLine.h"
-#include "base/TextNumbers.h"
+#include "ui/TextNumbers.h"
 
 namespace formfit {
 

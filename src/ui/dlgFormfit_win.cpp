@@ -4,12 +4,12 @@
 #include "FormfitRes.h"
 #include "base/FailureReason.h"
 #include "base/FaultPoint.h"
-#include "base/TextNumbers.h"
 #include "env/CAVODir.h"
 #include "host/HandlerFailure.h"
 #include "host/MessageBox.h"
 #include "host/OwnerAlignment.h"
 #include "ui/LanguageText.h"
+#include "ui/TextNumbers.h"
 #include "ui/dlgFormfit.h"
 
 namespace formfit {
@@ -21,7 +21,7 @@ _dlgFormfit::_dlgFormfit() {
   SetCaption(LanguageText(text::kDialogCaption, "Setup DU-Rodadu Dazodo v3"));
   // Each size from its own image in the icon file, not one image scaled.
   for (const auto& [kind, width, height] : {std::tuple{ICON_BIG, SM_CXICON, SM_CYICON},
-                                             std::tuple{ICON_SMALL, SM_CXSMICON, SM_CYSMICON}}) {
+                                            std::tuple{ICON_SMALL, SM_CXSMICON, SM_CYSMICON}}) {
     const HANDLE icon = LoadImageA(GetModuleHandleA(nullptr), "ICOFORMFIT", IMAGE_ICON,
                                    GetSystemMetrics(width), GetSystemMetrics(height), LR_SHARED);
     Send(WM_SETICON, kind, reinterpret_cast<LPARAM>(icon));
@@ -32,8 +32,7 @@ void _dlgFormfit::CreateWizard() {
   wizard_ = std::make_unique<wzFormfit>();
   wizard_->Init(this, ResourceID(IDP_SETUP_WIZARD));
   wizard_->SetLabel(HyperLabel{Symbol("Wizard"), "Wizard", ""});
-  wizard_->SetOwnerAlignment(OwnerAlignment::Marker | OwnerAlignment::Width |
-                             OwnerAlignment::Height);
+  wizard_->SetOwnerAlignment(OwnerAlignment::FollowSize);
 }
 
 dlgFormfit::dlgFormfit(const std::vector<std::string>& words) {

@@ -1,12 +1,12 @@
 #include "app/ProgramEnvironment.h"
 #include "app/SetupChoice.h"
-#include "base/TextNumbers.h"
 #include "env/CAVODir.h"
 #include "env/ProgramFile.h"
 #include "host/MessageBox.h"
 #include "ui/LanguageText.h"
 #include "ui/SetupPages.h"
 #include "ui/SummaryText.h"
+#include "ui/TextNumbers.h"
 #include "ui/wzFormfit.h"
 #include "ui/wzpComponentChoice.h"
 
@@ -214,9 +214,7 @@ void wzFormfit::SetPageString(Symbol page, Symbol name, const Value& value) {
   }
 }
 
-std::string wzFormfit::CAVOFolder() {
-  return ChosenFolder(PageString(kFolderPage, kFolder));
-}
+std::string wzFormfit::CAVOFolder() { return ChosenFolder(PageString(kFolderPage, kFolder)); }
 
 void wzFormfit::SetCAVOFolder(const std::string& folder) {
   SetPageString(kFolderPage, kFolder, folder);

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "host/Control.h"
+#include "host/RadioButton.h"
 #include "wizard/qWizardPage.h"
 
 namespace formfit {

@@ -1,6 +1,7 @@
 #include "FormfitRes.h"
-#include "base/TextNumbers.h"
+#include "host/OwnerAlignment.h"
 #include "ui/LanguageText.h"
+#include "ui/TextNumbers.h"
 #include "ui/wzpChangeMode.h"
 
 namespace formfit {
@@ -25,7 +26,7 @@ _wzpChangeMode& _wzpChangeMode::Init(DialogWindow* owner, std::optional<Resource
   rbgMode->SetTextValue(rbgMode->Label().caption);
   rbgMode->AddButton(*Add, Symbol("Add"));
   rbgMode->AddButton(*Remove, Symbol("Remove"));
-  rbgMode->SetOwnerAlignment(0x480);
+  rbgMode->SetOwnerAlignment(OwnerAlignment::FollowWidth);
 
   SetLabel({Symbol("_wzpChangeMode"), "qWizardPage", {}});
   PostInit();

@@ -6,7 +6,8 @@
 #include <memory>
 
 #include "base/FileSpec.h"
-#include "host/Control.h"
+#include "host/ComboBox.h"
+#include "host/TextControls.h"
 #include "ui/ComponentList.h"
 #include "wizard/qWizardPage.h"
 

@@ -1,7 +1,8 @@
 #include "FormfitRes.h"
-#include "base/TextNumbers.h"
+#include "host/OwnerAlignment.h"
 #include "ui/LanguageText.h"
 #include "ui/PageMessage_win.h"
+#include "ui/TextNumbers.h"
 #include "ui/wzpComponentChoice.h"
 
 namespace formfit {
@@ -18,7 +19,7 @@ _wzpComponentChoice& _wzpComponentChoice::Init(DialogWindow* owner,
 
   cboComponent = std::make_unique<ComboBox>(*this, IDC_COMPONENT);
   cboComponent->SetLabel({Symbol("cboComponent"), "", {}});
-  cboComponent->SetOwnerAlignment(0x480);
+  cboComponent->SetOwnerAlignment(OwnerAlignment::FollowWidth);
 
   SetLabel({Symbol("_wzpComponentChoice"), "qWizardPage", {}});
   PostInit();

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "host/Control.h"
+#include "host/TextControls.h"
 #include "wizard/qPushButton.h"
 #include "wizard/qWizardPage.h"
 

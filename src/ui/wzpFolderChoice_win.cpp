@@ -1,10 +1,11 @@
 #include "FormfitRes.h"
 #include "base/FaultPoint.h"
 #include "base/StringRules.h"
-#include "base/TextNumbers.h"
+#include "host/OwnerAlignment.h"
 #include "host/StandardFolderDialog.h"
 #include "ui/LanguageText.h"
 #include "ui/PageMessage_win.h"
+#include "ui/TextNumbers.h"
 #include "ui/wzpFolderChoice.h"
 
 namespace formfit {
@@ -20,12 +21,12 @@ _wzpFolderChoice& _wzpFolderChoice::Init(DialogWindow* owner,
 
   sleFolder = std::make_unique<SingleLineEdit>(*this, IDE_FOLDER);
   sleFolder->SetLabel({Symbol("sleFolder"), "", {}});
-  sleFolder->SetOwnerAlignment(0x480);
+  sleFolder->SetOwnerAlignment(OwnerAlignment::FollowWidth);
 
   OnChoiceButton = std::make_unique<qPushButton>(*this, IDB_FOLDER_CHOICE);
   OnChoiceButton->SetLabel({Symbol("OnChoice"), LanguageText(text::kBrowse, "&Durchsuchen"), {}});
   OnChoiceButton->SetTextValue(OnChoiceButton->Label().caption);
-  OnChoiceButton->SetOwnerAlignment(0x4080);
+  OnChoiceButton->SetOwnerAlignment(OwnerAlignment::KeepRight);
 
   SetLabel({Symbol("_wzpFolderChoice"), "qWizardPage", {}});
   PostInit();

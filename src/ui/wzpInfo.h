@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "host/Control.h"
+#include "host/TextControls.h"
 #include "wizard/qWizardPage.h"
 
 namespace formfit {

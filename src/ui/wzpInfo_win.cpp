@@ -1,4 +1,5 @@
 #include "FormfitRes.h"
+#include "host/OwnerAlignment.h"
 #include "ui/wzpInfo.h"
 
 namespace formfit {
@@ -8,7 +9,7 @@ _wzpInfo& _wzpInfo::Init(DialogWindow* owner, std::optional<ResourceID> placehol
   qWizardPage::Init(owner, ResourceID("_wzpInfo"), {}, true);
   ftInfo = std::make_unique<FixedText>(*this, IDT_INFO_TEXT);
   ftInfo->SetLabel({Symbol("ftInfo"), "...", {}});
-  ftInfo->SetOwnerAlignment(0x580);
+  ftInfo->SetOwnerAlignment(OwnerAlignment::FollowSize);
   SetLabel({Symbol("_wzpInfo"), "qWizardPage", {}});
   PostInit();
   return *this;

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "host/Control.h"
+#include "host/TextControls.h"
 #include "wizard/qWizardPage.h"
 
 namespace formfit {

@@ -1,4 +1,5 @@
 #include "FormfitRes.h"
+#include "host/OwnerAlignment.h"
 #include "ui/wzpSummary.h"
 
 namespace formfit {
@@ -8,10 +9,10 @@ _wzpSummary& _wzpSummary::Init(DialogWindow* owner, std::optional<ResourceID> pl
   qWizardPage::Init(owner, ResourceID("_wzpSummary"), {}, true);
   ftInfo = std::make_unique<FixedText>(*this, IDT_SUMMARY_INFO);
   ftInfo->SetLabel({Symbol("ftInfo"), "...", {}});
-  ftInfo->SetOwnerAlignment(0x480);
+  ftInfo->SetOwnerAlignment(OwnerAlignment::FollowWidth);
   sleSummary = std::make_unique<ReadOnlyText>(*this, IDE_SUMMARY);
   sleSummary->SetLabel({Symbol("sleSummary"), "", {}});
-  sleSummary->SetOwnerAlignment(0x580);
+  sleSummary->SetOwnerAlignment(OwnerAlignment::FollowSize);
   SetLabel({Symbol("_wzpSummary"), "qWizardPage", {}});
   PostInit();
   return *this;

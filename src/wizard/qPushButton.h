@@ -3,7 +3,7 @@
 // default-button look away; losing the focus takes the look away too.
 #pragma once
 
-#include "host/Control.h"
+#include "host/PushButton.h"
 
 namespace formfit {
 

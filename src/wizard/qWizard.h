@@ -52,7 +52,7 @@
 
 #include "base/Symbol.h"
 #include "base/Value.h"
-#include "host/Control.h"
+#include "host/TextControls.h"
 #include "wizard/qComponent.h"
 #include "wizard/qPropertyList.h"
 #include "wizard/qPushButton.h"
@@ -102,10 +102,10 @@ struct qWizardProcessPageEntry {
 // 100 (following the width), the buttons 101 to 104 (keeping their distance
 // to the bottom-right corner) and the separator 105 (keeping its distance to
 // the bottom, following the width).
-class _QWIZARD : public qComponent {
+class _qWizard : public qComponent {
  public:
   // Makes the wizard over the owner's placeholder control `placeholderId`.
-  _QWIZARD& Init(DialogWindow* owner, std::optional<ResourceID> placeholderId);
+  _qWizard& Init(DialogWindow* owner, std::optional<ResourceID> placeholderId);
 
  protected:
   // All exist from Init on. A button's label name is the wizard method that
@@ -118,7 +118,7 @@ class _QWIZARD : public qComponent {
   std::unique_ptr<FixedText> ftSeparator;
 };
 
-class qWizard : public _QWIZARD {
+class qWizard : public _qWizard {
  public:
   // Makes a page of a registered class for `wizard`; `point` is Point{0, 0}
   // for a class given by name (a string) and none for a class given as a

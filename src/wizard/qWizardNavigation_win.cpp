@@ -314,11 +314,11 @@ bool qWizard::RepositionPage(Window& page) {
 
 bool qWizard::OnButtonClicked(Control& button) {
   if (!button.IsEnabled()) return true;
-  return _QWIZARD::OnButtonClicked(button);
+  return _qWizard::OnButtonClicked(button);
 }
 
 void qWizard::OnSize(Dimension client) {
-  _QWIZARD::OnSize(client);
+  _qWizard::OnSize(client);
   if (!IsValid(currentPageNo_)) return;
   const qWizardPageEntry* entry = Entry(currentPageNo_);
   if (const auto page = std::dynamic_pointer_cast<qWizardPage>(entry->Page.AsObject())) {

@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "host/Brush.h"
-#include "host/Control.h"
 #include "host/Font.h"
+#include "host/TextControls.h"
 #include "wizard/qComponent.h"
 
 namespace formfit {

@@ -16,12 +16,12 @@ _qWizardPageInfo& _qWizardPageInfo::Init(DialogWindow* owner,
   ftCaption->SetLabel({Symbol("ftCaption"), "Wizard Page Caption", {}});
   ftCaption->SetFont(*captionFont_);
   ftCaption->SetBackground(white_.get());
-  ftCaption->SetOwnerAlignment(0x480);
+  ftCaption->SetOwnerAlignment(OwnerAlignment::FollowWidth);
 
   ftDescription = std::make_unique<FixedText>(*this, IDT_PAGEINFO_DESCRIPTION);
   ftDescription->SetLabel({Symbol("ftDescription"), "Wizard Page Description", {}});
   ftDescription->SetBackground(white_.get());
-  ftDescription->SetOwnerAlignment(0x580);
+  ftDescription->SetOwnerAlignment(OwnerAlignment::FollowSize);
 
   // The header's caption is its caption text, not a window title.
   ftCaption->SetTextValue("qComponent");

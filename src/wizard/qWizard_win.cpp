@@ -19,19 +19,19 @@ const std::string* ClassKey(Symbol name) { return &name.Name(); }
 
 }  // namespace
 
-_QWIZARD& _QWIZARD::Init(DialogWindow* owner, std::optional<ResourceID> placeholderId) {
+_qWizard& _qWizard::Init(DialogWindow* owner, std::optional<ResourceID> placeholderId) {
   PreInit(owner, placeholderId);
   qComponent::Init(owner, ResourceID("_QWIZARD"), true);
 
   cpoPageInfo = std::make_unique<qWizardPageInfo>();
   cpoPageInfo->Init(this, ResourceID(IDP_WIZARD_PAGEINFO));
   cpoPageInfo->SetLabel({Symbol("cpoPageInfo"), "cpoPageInfo", {}});
-  cpoPageInfo->SetOwnerAlignment(0x480);
+  cpoPageInfo->SetOwnerAlignment(OwnerAlignment::FollowWidth);
 
   const auto makeButton = [this](int id, const char* name, const char* text) {
     auto button = std::make_unique<qPushButton>(*this, id);
     button->SetLabel({Symbol(name), text, {}});
-    button->SetOwnerAlignment(0x5080);
+    button->SetOwnerAlignment(OwnerAlignment::KeepCorner);
     return button;
   };
   pbPreviousPage = makeButton(IDB_WIZARD_PREVIOUS, "OnPreviousPage", "< &Zurück");
@@ -41,7 +41,7 @@ _QWIZARD& _QWIZARD::Init(DialogWindow* owner, std::optional<ResourceID> placehol
 
   ftSeparator = std::make_unique<FixedText>(*this, IDT_WIZARD_SEPARATOR);
   ftSeparator->SetLabel({Symbol("ftSeparator"), "", {}});
-  ftSeparator->SetOwnerAlignment(0x1480);
+  ftSeparator->SetOwnerAlignment(OwnerAlignment::KeepBottomFollowWidth);
 
   SetCaption("qComponent");
   SetLabel({Symbol("_QWIZARD"), "qComponent", {}});
@@ -62,7 +62,7 @@ qWizard::~qWizard() {
 }
 
 qWizard& qWizard::Init(DialogWindow* owner, std::optional<ResourceID> placeholderId) {
-  _QWIZARD::Init(owner, std::move(placeholderId));
+  _qWizard::Init(owner, std::move(placeholderId));
   notifications_ = {};
   SetNotification({Symbol("OnWizardActivatePage"), Symbol("OnWizardDeactivatePage"),
                    Symbol("OnWizardGetFirstPageNo"), Symbol("OnWizardGetLastPageNo"),
@@ -285,7 +285,7 @@ std::shared_ptr<qWizardPage> qWizard::GetProcessPage() {
   auto object = MakePage(processPage_->Page);
   RepositionPage(*object);
   if (made && processPage_) {
-    object->SetOwnerAlignment(0x580);
+    object->SetOwnerAlignment(OwnerAlignment::FollowSize);
     processPage_->Page = Value(ObjectRef(object));
   }
   return object;

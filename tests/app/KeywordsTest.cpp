@@ -67,6 +67,7 @@ void ExpectSame(const Keywords& expected, const Keywords& actual) {
   EXPECT_EQ(expected.previewFile, actual.previewFile);
   EXPECT_EQ(expected.logFile, actual.logFile);
   EXPECT_EQ(expected.language, actual.language);
+  EXPECT_TRUE(expected == actual);
 }
 
 TEST(ReadKeywords, Table) {

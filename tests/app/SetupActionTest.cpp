@@ -6,6 +6,7 @@
 #include "app/ProgramEnvironment.h"
 #include "app/SetupAction.h"
 #include "base/StringRules.h"
+#include "support/BackupName.h"
 #include "support/FailingFileOps.h"
 #include "support/RecordingEnvironment.h"
 #include "support/TempDir.h"
@@ -43,9 +44,7 @@ class SetupActionTest : public ::testing::Test {
   }
 
   std::string Configuration() const { return folder + "/BIN/DEDUDED.INF"; }
-  std::string Backup(int number) const {
-    return folder + "/BIN/DEDUDED.00" + std::to_string(number);
-  }
+  std::string Backup(unsigned number) const { return folder + "/BIN/" + BackupName(number); }
 
   TempDir dir;
   std::string folder = dir.Path() + "VO28";

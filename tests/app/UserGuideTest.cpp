@@ -39,10 +39,12 @@ class UserGuide : public ::testing::Test {
     std::vector<std::string> section;
     bool inside = false;
     for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
-      const bool isHeading = lines[i + 1].find_first_not_of('-') == std::string::npos &&
-                             !lines[i + 1].empty();
-      if (isHeading) inside = lines[i] == heading;
-      else if (inside) section.push_back(lines[i]);
+      const bool isHeading =
+          lines[i + 1].find_first_not_of('-') == std::string::npos && !lines[i + 1].empty();
+      if (isHeading)
+        inside = lines[i] == heading;
+      else if (inside)
+        section.push_back(lines[i]);
     }
     return section;
   }
@@ -64,8 +66,8 @@ TEST_F(UserGuide, IsPlainTextWithWindowsLineEnds) {
   for (const std::string& line : lines) joined += line + "\r\n";
   EXPECT_EQ(guide, joined) << "a line does not end in CR LF";
   for (const std::string& line : lines) {
-    EXPECT_EQ(std::string::npos, line.find_first_not_of(
-                                     " !\"#$%&'()*+,-./0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ"
+    EXPECT_EQ(std::string::npos,
+              line.find_first_not_of(" !\"#$%&'()*+,-./0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ"
                                      "[\\]^_`abcdefghijklmnopqrstuvwxyz{|}~"))
         << line;
   }

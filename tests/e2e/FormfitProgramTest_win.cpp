@@ -9,12 +9,14 @@
 
 #include "ProgramDriver_win.h"
 #include "base/StringRules.h"
-#include "base/TextNumbers.h"
 #include "engine/Formfit.h"
+#include "engine/TextNumbers.h"
 #include "engine/qIniFile.h"
 #include "env/LanguageStrings.h"
+#include "support/BackupName.h"
 #include "support/TempDir.h"
 #include "support/TextAssert.h"
+#include "ui/TextNumbers.h"
 
 namespace formfit::test {
 namespace {
@@ -40,7 +42,7 @@ class FormfitProgram : public ::testing::Test {
   }
 
   std::string Configuration() const { return bin + "DEDUDED.INF"; }
-  std::string Backup(int number) const { return bin + "DEDUDED.00" + std::to_string(number); }
+  std::string Backup(unsigned number) const { return bin + BackupName(number); }
   std::string Words(const std::string& more) const { return "\"cavopath=" + folder + "\" " + more; }
 
   // The configuration text after installing `name` from `file` as the engine does.
@@ -433,7 +435,8 @@ TEST_F(FaultyProgram, NoRequestCutsTheChangeShort) {
 TEST_F(FaultyProgram, AWizardThatCannotBeMadeTellsAndEnds) {
   Inject("dialog");
   RunningProgram run(program, Words(""));
-  EXPECT_TRUE(SameText(FailureText("injected fault at dialog"), CloseMessageBox(run, kDialogTitle)));
+  EXPECT_TRUE(
+      SameText(FailureText("injected fault at dialog"), CloseMessageBox(run, kDialogTitle)));
   EXPECT_EQ(1, run.WaitForExit());
   EXPECT_TRUE(SameText(original, ReadFile(Configuration())));
   EXPECT_FALSE(fs::exists(Backup(0)));

@@ -9,13 +9,14 @@
 #include <string>
 
 #include "ProgramDriver_win.h"
-#include "base/TextNumbers.h"
 #include "engine/Component.h"
+#include "engine/TextNumbers.h"
 #include "engine/qIniFile.h"
 #include "env/LanguageStrings.h"
 #include "support/ApplyUnifiedDiff.h"
 #include "support/TempDir.h"
 #include "support/TextAssert.h"
+#include "ui/TextNumbers.h"
 
 namespace formfit::test {
 namespace {

@@ -1,8 +1,7 @@
 // The version resource of formfit.exe, read back as Windows reads it for
 // the file's properties, against the version the build was given.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 #include <vector>

@@ -8,6 +8,7 @@
 #include "base/StringRules.h"
 #include "engine/Formfit.h"
 #include "engine/FormfitRunTexts.h"
+#include "support/BackupName.h"
 #include "support/FailingFileOps.h"
 #include "support/RecordingEnvironment.h"
 #include "support/TempDir.h"
@@ -37,9 +38,7 @@ std::string KilledRunLeftover(const std::string& beside) {
 
 class FormfitRunTest : public ::testing::Test {
  protected:
-  std::string Backup(int number) const {
-    return dir.Path() + "DEDUDED.00" + std::to_string(number);
-  }
+  std::string Backup(unsigned number) const { return dir.Path() + BackupName(number); }
   bool Exists(const std::string& path) const { return fs::exists(path); }
 
   // The names in the test's folder, sorted.
@@ -279,11 +278,7 @@ TEST_F(FormfitRunTest, BackupTakesTheFirstFreeNumberAndNeverOverwrites) {
 }
 
 TEST_F(FormfitRunTest, AllBackupNamesTakenStopsTheRun) {
-  for (int number = 0; number < 1000; ++number) {
-    char name[16];
-    std::snprintf(name, sizeof name, "DEDUDED.%03d", number);
-    dir.WriteFile(name, "");
-  }
+  for (unsigned number = 0; number < 1000; ++number) dir.WriteFile(BackupName(number), "");
   RecordingEnvironment environment;
   Formfit engine(environment);
   engine.Init(config);

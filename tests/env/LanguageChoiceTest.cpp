@@ -9,10 +9,10 @@ namespace {
 
 TEST(ChooseLanguageFile, HoldsUntilTheFirstLookupOnly) {
   EXPECT_TRUE(ChooseLanguageFile("Chosen.sys"));
-  EXPECT_EQ("Chosen beside the program", LoadResString("Vorgabe", 100, "Formfit.sys"));
-  EXPECT_EQ("Vorgabe", LoadResString("Vorgabe", 101, "Formfit.sys"));
+  EXPECT_EQ("Chosen beside the program", LoadResString("Vorgabe", 100));
+  EXPECT_EQ("Vorgabe", LoadResString("Vorgabe", 101));
   EXPECT_FALSE(ChooseLanguageFile("Formfit.sys"));
-  EXPECT_EQ("Chosen beside the program", LoadResString("Vorgabe", 100, "Formfit.sys"));
+  EXPECT_EQ("Chosen beside the program", LoadResString("Vorgabe", 100));
 }
 
 }  // namespace

@@ -5,8 +5,9 @@
 #include <set>
 #include <string>
 
-#include "base/TextNumbers.h"
+#include "engine/TextNumbers.h"
 #include "env/LanguageStrings.h"
+#include "ui/TextNumbers.h"
 
 namespace formfit {
 namespace {
@@ -20,7 +21,11 @@ std::set<unsigned> Numbers(const LanguageTable& table) {
 }
 
 // Every text number the program asks for.
-std::set<unsigned> NumbersInUse() { return {text::kAll.begin(), text::kAll.end()}; }
+std::set<unsigned> NumbersInUse() {
+  std::set<unsigned> numbers(text::kWizardTexts.begin(), text::kWizardTexts.end());
+  numbers.insert(text::kEngineTexts.begin(), text::kEngineTexts.end());
+  return numbers;
+}
 
 TEST(LanguageFiles, GermanAndEnglishWordTheSameNumbers) {
   const LanguageTable german = LanguageTable::FromFile(kResources + "Formfit.sys");

@@ -8,11 +8,11 @@ namespace formfit {
 namespace {
 
 TEST(LoadResString, ReadsTheFileBesideTheProgramOnceForTheProcess) {
-  EXPECT_EQ("Beside the program", LoadResString("Vorgabe", 100, "Formfit.sys"));
-  EXPECT_EQ("Vorgabe", LoadResString("Vorgabe", 101, "Formfit.sys"));
-  EXPECT_EQ("Language file not exist", LoadResString("", 0, "Formfit.sys"));
-  // Another file named later is served from the same table.
-  EXPECT_EQ("Beside the program", LoadResString("Vorgabe", 100, "Other.sys"));
+  EXPECT_EQ("Beside the program", LoadResString("Vorgabe", 100));
+  EXPECT_EQ("Vorgabe", LoadResString("Vorgabe", 101));
+  EXPECT_EQ("Language file not exist", LoadResString("", 0));
+  // A later lookup is served from the same table.
+  EXPECT_EQ("Beside the program", LoadResString("Vorgabe", 100));
 }
 
 }  // namespace

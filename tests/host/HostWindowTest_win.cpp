@@ -6,10 +6,13 @@
 
 #include "HostTestRes.h"
 #include "host/Brush.h"
-#include "host/Control.h"
+#include "host/ComboBox.h"
 #include "host/DialogWindow.h"
 #include "host/MessageBox.h"
 #include "host/OwnerAlignment.h"
+#include "host/PushButton.h"
+#include "host/RadioButton.h"
+#include "host/TextControls.h"
 
 namespace formfit {
 namespace {

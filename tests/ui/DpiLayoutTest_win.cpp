@@ -320,7 +320,8 @@ TEST_F(DpiLayoutTest, TheDialogsIconsHaveTheSystemsSizes) {
               {ICON_BIG, GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)}};
   for (const auto& row : rows) {
     SCOPED_TRACE(row.kind);
-    const auto icon = reinterpret_cast<HICON>(SendMessageA(dialog->Handle(), WM_GETICON, row.kind, 0));
+    const auto icon =
+        reinterpret_cast<HICON>(SendMessageA(dialog->Handle(), WM_GETICON, row.kind, 0));
     ICONINFO info{};
     ASSERT_TRUE(GetIconInfo(icon, &info));
     BITMAP image{};

@@ -11,9 +11,9 @@
 #include <string>
 
 #include "UiTestRes.h"
-#include "base/TextNumbers.h"
 #include "host/DialogWindow.h"
 #include "ui/LanguageText.h"
+#include "ui/TextNumbers.h"
 #include "ui/wzpChangeMode.h"
 #include "ui/wzpComponentChoice.h"
 #include "ui/wzpFolderChoice.h"

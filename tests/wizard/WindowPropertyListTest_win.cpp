@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "WizardTestRes.h"
-#include "host/Control.h"
 #include "host/DialogWindow.h"
+#include "host/PushButton.h"
 #include "wizard/WindowPropertyList.h"
 
 namespace formfit {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "WizardTestRes.h"
-#include "host/Control.h"
+#include "host/TextControls.h"
 #include "wizard/qWizard.h"
 
 namespace formfit {

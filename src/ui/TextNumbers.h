@@ -1,5 +1,5 @@
-// The numbers of the language texts (Formfit.sys, section "Language"), one
-// name for each text the program shows or logs.
+// The numbers of the setup wizard's language texts (Formfit.sys, section
+// "Language"), one name for each text its windows show.
 #pragma once
 
 #include <array>
@@ -46,30 +46,8 @@ inline constexpr unsigned kSummaryNoCommandLine = 598;
 inline constexpr unsigned kSetupInfo = 600;
 inline constexpr unsigned kFailedInside = 601;
 
-// The engine: log lines and the statuses of Install and Deinstall.
-inline constexpr unsigned kInstallHeading = 200;
-inline constexpr unsigned kInstallCaption = 201;
-inline constexpr unsigned kNotFoundBeforeFolder = 202;
-inline constexpr unsigned kNotFoundAfterFolder = 203;
-inline constexpr unsigned kComponentFileBefore = 204;
-inline constexpr unsigned kComponentFileAfter = 205;
-inline constexpr unsigned kBackupLogFirst = 206;
-inline constexpr unsigned kBackupLogSecond = 207;
-inline constexpr unsigned kOpenError = 208;
-inline constexpr unsigned kSizeLog = 209;
-inline constexpr unsigned kMemoryLow = 210;
-inline constexpr unsigned kReadError = 211;
-inline constexpr unsigned kInstalled = 212;
-inline constexpr unsigned kDeinstallHeading = 213;
-inline constexpr unsigned kDeinstallCaption = 214;
-inline constexpr unsigned kDeinstalled = 215;
-inline constexpr unsigned kBackupError = 216;
-inline constexpr unsigned kWriteErrorRestored = 217;
-inline constexpr unsigned kWriteErrorInBackup = 220;
-inline constexpr unsigned kNotPlaced = 221;
-
 // Every number above: each has a text in both shipped language files.
-inline constexpr std::array kAll{
+inline constexpr std::array kWizardTexts{
     kDialogCaption,
     kBrowse,
     kNoComponentChosen,
@@ -108,26 +86,6 @@ inline constexpr std::array kAll{
     kSummaryNoCommandLine,
     kSetupInfo,
     kFailedInside,
-    kInstallHeading,
-    kInstallCaption,
-    kNotFoundBeforeFolder,
-    kNotFoundAfterFolder,
-    kComponentFileBefore,
-    kComponentFileAfter,
-    kBackupLogFirst,
-    kBackupLogSecond,
-    kOpenError,
-    kSizeLog,
-    kMemoryLow,
-    kReadError,
-    kInstalled,
-    kDeinstallHeading,
-    kDeinstallCaption,
-    kDeinstalled,
-    kBackupError,
-    kWriteErrorRestored,
-    kWriteErrorInBackup,
-    kNotPlaced,
 };
 
 }  // namespace formfit::text
