@@ -35,4 +35,17 @@ std::optional<std::string> CommandLineOf(const std::vector<std::string>& words) 
   return line;
 }
 
+std::optional<std::string> SilentCommandLine(const std::string& program,
+                                             const SetupChoice& choice) {
+  const Symbol mode = ChosenMode(choice);
+  // The mode as written, Add or Remove: no command line makes no change.
+  std::string modeWord;
+  if (mode == Symbol("Add")) modeWord = "Add";
+  if (mode == Symbol("Remove")) modeWord = "Remove";
+  if (modeWord.empty()) return std::nullopt;
+  return CommandLineOf({program, "cavopath=" + choice.cavoFolder,
+                        "component=" + choice.componentName, "compfile=" + choice.componentFile,
+                        "mode=" + modeWord, "silent"});
+}
+
 }  // namespace formfit

@@ -1,6 +1,6 @@
 #include "app/Keywords.h"
 
-#include <tuple>
+#include <optional>
 
 #include "base/StringRules.h"
 
@@ -20,33 +20,20 @@ std::optional<std::string> FirstValue(const std::vector<std::string>& words, std
 
 }  // namespace
 
-Keywords ReadKeywords(const std::vector<std::string>& words) {
-  Keywords keywords;
-  keywords.cavoFolder = FirstValue(words, key::kCavoPath).value_or("");
-  keywords.componentName = FirstValue(words, key::kComponent).value_or("");
-  keywords.componentFile = FirstValue(words, key::kComponentFile).value_or("");
-  if (const std::optional<std::string> mode = FirstValue(words, key::kMode)) {
-    keywords.mode = Symbol(*mode);
+SetupChoice ReadKeywords(const std::vector<std::string>& words) {
+  SetupChoice choice;
+  for (const Keyword& keyword : kKeywords) {
+    if (std::optional<std::string> value = FirstValue(words, keyword.key)) {
+      keyword.take(choice, std::move(*value));
+    }
   }
-  keywords.silent = FirstValue(words, key::kSilent).has_value();
-  keywords.previewFile = FirstValue(words, key::kPreview).value_or("");
-  keywords.logFile = FirstValue(words, key::kLog).value_or("");
-  keywords.language = FirstValue(words, key::kLanguage).value_or("");
-  return keywords;
+  return choice;
 }
 
-bool operator==(const Keywords& a, const Keywords& b) {
-  // The bindings must name every field.
-  const auto& [folder, name, file, mode, silent, preview, log, language] = a;
-  const auto& [folderB, nameB, fileB, modeB, silentB, previewB, logB, languageB] = b;
-  return std::tie(folder, name, file, mode, silent, preview, log, language) ==
-         std::tie(folderB, nameB, fileB, modeB, silentB, previewB, logB, languageB);
-}
-
-Keywords ReadKeywords(std::string_view cavoFolder) {
-  Keywords keywords;
-  keywords.cavoFolder = std::string(cavoFolder);
-  return keywords;
+SetupChoice ReadKeywords(std::string_view cavoFolder) {
+  SetupChoice choice;
+  choice.cavoFolder = std::string(cavoFolder);
+  return choice;
 }
 
 }  // namespace formfit

@@ -22,9 +22,9 @@ std::string LanguageFileFor(std::string_view language, FileOps& files,
   return kGerman;
 }
 
-void ApplyRunOptions(const Keywords& keywords) {
-  ChooseLanguageFile(LanguageFileFor(keywords.language, SystemFileOps(), ProgramFile()));
-  if (!keywords.logFile.empty()) LogTo(keywords.logFile);
+void ApplyRunOptions(const SetupChoice& choice) {
+  ChooseLanguageFile(LanguageFileFor(choice.language, SystemFileOps(), ProgramFile()));
+  if (!choice.logFile.empty()) LogTo(choice.logFile);
 }
 
 }  // namespace formfit

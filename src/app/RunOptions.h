@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/Keywords.h"
+#include "app/SetupChoice.h"
 #include "base/FileOps.h"
 #include "base/FileSpec.h"
 
@@ -20,6 +20,6 @@ std::string LanguageFileFor(std::string_view language, FileOps& files,
 
 // Chooses the language file and, when the words name one, the log file.
 // Must run before the first language text is looked up.
-void ApplyRunOptions(const Keywords& keywords);
+void ApplyRunOptions(const SetupChoice& choice);
 
 }  // namespace formfit

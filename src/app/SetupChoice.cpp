@@ -11,24 +11,16 @@ std::string ChosenFolder(const std::string& folder) {
   return chosen;
 }
 
-SetupChoice ChoiceOf(const Keywords& keywords) {
-  SetupChoice choice;
-  choice.folder = ChosenFolder(keywords.cavoFolder);
-  choice.componentName = keywords.componentName;
-  choice.componentFile = keywords.componentFile;
-  if (keywords.mode) choice.mode = *keywords.mode;
-  choice.silent = keywords.silent;
-  choice.previewFile = keywords.previewFile;
-  return choice;
-}
+Symbol ChosenMode(const SetupChoice& choice) { return choice.mode.value_or(Symbol("Add")); }
 
 SetupResult RunChoice(EngineEnvironment& environment, const SetupChoice& choice) {
+  const std::string folder = ChosenFolder(choice.cavoFolder);
   if (choice.silent && !choice.previewFile.empty()) {
-    return PreviewAction(environment, choice.folder, choice.componentName, choice.componentFile,
-                         choice.mode, choice.previewFile);
+    return PreviewAction(environment, folder, choice.componentName, choice.componentFile,
+                         ChosenMode(choice), choice.previewFile);
   }
-  return SetupAction(environment, choice.folder, choice.componentName, choice.componentFile,
-                     choice.mode);
+  return SetupAction(environment, folder, choice.componentName, choice.componentFile,
+                     ChosenMode(choice));
 }
 
 }  // namespace formfit

@@ -1,37 +1,50 @@
-// One run's choices, as the command line gives them: which installation,
-// which component from which file, which change, and how the run goes.
+// One run's choices: which installation, which component from which file,
+// which change, and how the run goes. The command line fills it once (see
+// Keywords.h); the silent run, the wizard and the command line written back
+// all take it.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <tuple>
 
-#include "app/Keywords.h"
 #include "app/SetupAction.h"
 #include "base/Symbol.h"
 
 namespace formfit {
 
 struct SetupChoice {
-  // The installation folder, without blanks and tabs at its ends and with a
-  // "\" at its end unless empty.
-  std::string folder;
-  std::string componentName;
-  std::string componentFile;
-  // The mode word's value; Add when the words give none.
-  Symbol mode = Symbol("Add");
+  std::string cavoFolder;     // as written; empty when not given (or given empty)
+  std::string componentName;  // empty when not given
+  std::string componentFile;  // empty when not given
+  // The mode word's value as a symbol (so "add" and "ADD" are Add); none when
+  // no word gives a mode. A value other than Add or Remove selects no action.
+  std::optional<Symbol> mode;
   bool silent = false;
-  // Where a silent run writes its diff instead of making the change; empty
-  // for none.
-  std::string previewFile;
+  std::string previewFile;  // a silent run's diff instead of the change; empty for none
+  std::string logFile;      // empty when not given
+  std::string language;     // as written; empty when not given
 };
 
-// The choice the keywords make.
-SetupChoice ChoiceOf(const Keywords& keywords);
+// Every field equal. A field added above stops the build here until it is
+// compared too.
+inline bool operator==(const SetupChoice& a, const SetupChoice& b) {
+  const auto& [folder, name, file, mode, silent, preview, log, language] = a;
+  const auto& [folderB, nameB, fileB, modeB, silentB, previewB, logB, languageB] = b;
+  return std::tie(folder, name, file, mode, silent, preview, log, language) ==
+         std::tie(folderB, nameB, fileB, modeB, silentB, previewB, logB, languageB);
+}
+inline bool operator!=(const SetupChoice& a, const SetupChoice& b) { return !(a == b); }
 
-// The installation folder as a choice holds it (see SetupChoice::folder).
+// The installation folder as the change takes it: without blanks and tabs at
+// its ends, and with a "\" at its end unless empty.
 std::string ChosenFolder(const std::string& folder);
 
-// Makes the change (a preview, when one is asked for) in the environment;
-// its outcome.
+// The change asked for: the mode, Add when none is given.
+Symbol ChosenMode(const SetupChoice& choice);
+
+// Makes the change (a preview, in a silent run that asks for one) in the
+// environment; its outcome.
 SetupResult RunChoice(EngineEnvironment& environment, const SetupChoice& choice);
 
 }  // namespace formfit

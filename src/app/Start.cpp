@@ -1,5 +1,6 @@
 #include "app/Start.h"
 
+#include "app/Keywords.h"
 #include "app/ProgramEnvironment.h"
 #include "app/RunOptions.h"
 #include "app/SetupChoice.h"
@@ -15,12 +16,6 @@ namespace {
 
 constexpr int kInteractiveDone = 0;
 constexpr int kInteractiveNotDone = 1;
-
-int RunSilent(const std::vector<std::string>& words) {
-  ProgramEnvironment environment;
-  return RunChoice(environment, ChoiceOf(ReadStartKeywords(words, [] { return CAVODir(); })))
-      .exitStatus;
-}
 
 int Failed(std::exception_ptr failure, bool silent, const FailureTeller& tellUser) {
   try {
@@ -41,27 +36,31 @@ int Start(const std::vector<std::string>& words, const SetupDialogMaker& makeDia
           const FailureTeller& tellUser) {
   bool silent = false;
   try {
-    const Keywords keywords = ReadKeywords(words);
-    silent = keywords.silent;
+    // The words are read once, here.
+    const SetupChoice choice = ReadSetupChoice(words, [] { return CAVODir(); });
+    silent = choice.silent;
     // The language and the log are fixed before the first text is fetched.
-    ApplyRunOptions(keywords);
-    // A run that shows nothing makes no window either.
-    if (silent) return RunSilent(words);
-    const std::unique_ptr<SetupDialog> dialog = makeDialog(words);
+    ApplyRunOptions(choice);
+    if (silent) {
+      // A run that shows nothing makes no window either.
+      ProgramEnvironment environment;
+      return RunChoice(environment, choice).exitStatus;
+    }
+    const std::unique_ptr<SetupDialog> dialog = makeDialog(choice);
     return dialog->Show() ? kInteractiveDone : kInteractiveNotDone;
   } catch (...) {
     return Failed(std::current_exception(), silent, tellUser);
   }
 }
 
-Keywords ReadStartKeywords(const std::vector<std::string>& words, const FolderLocator& locate) {
-  Keywords keywords = ReadKeywords(words);
+SetupChoice ReadSetupChoice(const std::vector<std::string>& words, const FolderLocator& locate) {
+  SetupChoice choice = ReadKeywords(words);
   // A folder of blanks names no folder, as on the folder page.
-  if (Trimmed(keywords.cavoFolder).empty()) {
+  if (Trimmed(choice.cavoFolder).empty()) {
     const std::optional<FileSpec> located = locate();
-    if (located && !located->FullPath().empty()) keywords.cavoFolder = located->FullPath();
+    if (located && !located->FullPath().empty()) choice.cavoFolder = located->FullPath();
   }
-  return keywords;
+  return choice;
 }
 
 }  // namespace formfit

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Keywords.h"
+#include "app/SetupChoice.h"
 #include "base/FileSpec.h"
 
 namespace formfit {
@@ -24,9 +24,8 @@ class SetupDialog {
   virtual bool Show() = 0;
 };
 
-// Builds the setup dialog from the command-line words.
-using SetupDialogMaker =
-    std::function<std::unique_ptr<SetupDialog>(const std::vector<std::string>&)>;
+// Builds the setup dialog on the choice the command line made.
+using SetupDialogMaker = std::function<std::unique_ptr<SetupDialog>(const SetupChoice&)>;
 
 // Tells the user of an interactive run that it failed inside, with the
 // reason.
@@ -45,8 +44,8 @@ int Start(const std::vector<std::string>& words, const SetupDialogMaker& makeDia
 // The installation folder when the command line names none.
 using FolderLocator = std::function<std::optional<FileSpec>()>;
 
-// The keywords of the words, with the folder from `locate` when the words
-// give none (or an empty one) and the locator finds a folder.
-Keywords ReadStartKeywords(const std::vector<std::string>& words, const FolderLocator& locate);
+// The choice the words make (see Keywords.h), with the folder from `locate`
+// when the words give none (or one of blanks) and the locator finds a folder.
+SetupChoice ReadSetupChoice(const std::vector<std::string>& words, const FolderLocator& locate);
 
 }  // namespace formfit

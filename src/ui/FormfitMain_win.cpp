@@ -12,6 +12,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   InitCommonControlsEx(&controls);
   return Start(
       App::GetParameterList(),
-      [](const std::vector<std::string>& words) { return std::make_unique<dlgFormfit>(words); },
+      [](const SetupChoice& choice) { return std::make_unique<dlgFormfit>(choice); },
       [](const std::string& reason) { dlgFormfit::TellFailure(nullptr, reason); });
 }

@@ -1,4 +1,4 @@
-// The setup wizard's page classes by name, as its page list names them.
+// The setup wizard's page classes by name, as its page table names them.
 #pragma once
 
 #include <memory>

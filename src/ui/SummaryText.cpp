@@ -1,7 +1,5 @@
 #include "ui/SummaryText.h"
 
-#include <vector>
-
 #include "app/CommandLine.h"
 #include "ui/TextNumbers.h"
 
@@ -11,38 +9,24 @@ namespace {
 
 constexpr char kCrLf[] = "\r\n";
 
-// The mode as the command line writes it; empty for a mode that asks for
-// no change, which no command line can make.
-std::string ModeWord(Symbol mode) {
-  if (mode == Symbol("Add")) return "Add";
-  if (mode == Symbol("Remove")) return "Remove";
-  return {};
-}
-
 }  // namespace
 
-std::optional<std::string> SilentCommandLine(const SummaryChoices& choices) {
-  const std::string mode = ModeWord(choices.mode);
-  if (mode.empty()) return std::nullopt;
-  return CommandLineOf({choices.program, "cavopath=" + choices.folder,
-                        "component=" + choices.componentName, "compfile=" + choices.componentFile,
-                        "mode=" + mode, "silent"});
-}
-
-std::string SummaryText(const SummaryChoices& choices, const SummaryTexts& texts) {
-  std::string component = choices.componentText;
-  if (component != choices.componentName) component += " (" + choices.componentName + ")";
+std::string SummaryText(const SetupChoice& choice, const SummaryContext& context,
+                        const SummaryTexts& texts) {
+  std::string component = context.componentText;
+  if (component != choice.componentName) component += " (" + choice.componentName + ")";
   std::string change;
-  if (choices.mode == Symbol("Add")) change = texts(text::kSummaryAdd, "hinzufügen");
-  if (choices.mode == Symbol("Remove")) change = texts(text::kSummaryRemove, "entfernen");
+  const Symbol mode = ChosenMode(choice);
+  if (mode == Symbol("Add")) change = texts(text::kSummaryAdd, "hinzufügen");
+  if (mode == Symbol("Remove")) change = texts(text::kSummaryRemove, "entfernen");
   std::string summary;
   const auto line = [&summary](const std::string& text) { summary += text + kCrLf; };
-  line(texts(text::kSummaryFolder, "Ordner:") + " " + choices.folder);
+  line(texts(text::kSummaryFolder, "Ordner:") + " " + choice.cavoFolder);
   line(texts(text::kSummaryComponent, "Komponente:") + " " + component);
-  line(texts(text::kSummaryComponentFile, "Komponentendatei:") + " " + choices.componentFile);
+  line(texts(text::kSummaryComponentFile, "Komponentendatei:") + " " + choice.componentFile);
   line(texts(text::kSummaryChange, "Änderung:") + " " + change);
   line("");
-  if (const std::optional<std::string> commandLine = SilentCommandLine(choices)) {
+  if (const std::optional<std::string> commandLine = SilentCommandLine(context.program, choice)) {
     line(texts(text::kSummaryCommandLine,
                "Dieselbe Änderung ohne Assistent, mit der Befehlszeile:"));
     line(*commandLine);

@@ -3,28 +3,18 @@
 #pragma once
 
 #include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
 
-#include "base/Symbol.h"
+#include "app/SetupChoice.h"
 
 namespace formfit {
 
-struct SummaryChoices {
-  std::string program;        // the program's own file
-  std::string folder;         // the installation folder
+// What the Summary page shows besides the choice.
+struct SummaryContext {
+  std::string program;        // the program's own file, for the command line
   std::string componentText;  // the component as the list shows it
-  std::string componentName;  // the component's name in its file
-  std::string componentFile;
-  Symbol mode;
 };
-
-// The command line of a silent run with the same choices: the program, the
-// words cavopath=, component=, compfile=, mode= and silent, each quoted where
-// the program's own word splitting needs it. None when a value cannot be
-// written so that the program reads it back unchanged.
-std::optional<std::string> SilentCommandLine(const SummaryChoices& choices);
 
 // The language text by number, with the German default.
 using SummaryTexts = std::function<std::string(unsigned number, std::string_view german)>;
@@ -32,6 +22,7 @@ using SummaryTexts = std::function<std::string(unsigned number, std::string_view
 // The lines of the summary, each ended by CR LF: folder, component (its text
 // and, where that differs, its name), component file, change, and the
 // command line under its own heading.
-std::string SummaryText(const SummaryChoices& choices, const SummaryTexts& texts);
+std::string SummaryText(const SetupChoice& choice, const SummaryContext& context,
+                        const SummaryTexts& texts);
 
 }  // namespace formfit

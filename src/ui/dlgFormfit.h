@@ -31,9 +31,9 @@ class _dlgFormfit : public DialogWindow {
 
 class dlgFormfit : public _dlgFormfit, public SetupDialog {
  public:
-  // The words of the command line, read into the wizard (see Keywords.h),
-  // with the located installation when they give no folder.
-  explicit dlgFormfit(const std::vector<std::string>& words);
+  // The dialog on the choice the command line made: the wizard's pages show
+  // it first.
+  explicit dlgFormfit(const SetupChoice& choice);
   // The dialog opened on an installation folder.
   explicit dlgFormfit(const std::string& folder);
 
@@ -64,7 +64,6 @@ class dlgFormfit : public _dlgFormfit, public SetupDialog {
   bool OnQueryEndSession() override { return !wizard_->Changing(); }
 
  private:
-  void ReadKeywords(const Keywords& keywords);
   void Close(bool changed);
   // After a handler failed: the error box, then the wizard on its first
   // page, usable as after a failed change.

@@ -2,6 +2,7 @@
 #include <tuple>
 
 #include "FormfitRes.h"
+#include "app/Keywords.h"
 #include "base/FailureReason.h"
 #include "base/FaultPoint.h"
 #include "env/CAVODir.h"
@@ -35,29 +36,19 @@ void _dlgFormfit::CreateWizard() {
   wizard_->SetOwnerAlignment(OwnerAlignment::FollowSize);
 }
 
-dlgFormfit::dlgFormfit(const std::vector<std::string>& words) {
+dlgFormfit::dlgFormfit(const SetupChoice& choice) {
   CreateWizard();
   FaultPoint("dialog");
-  ReadKeywords(ReadStartKeywords(words, [] { return CAVODir(); }));
+  wizard_->SetChoice(choice);
 }
 
 dlgFormfit::dlgFormfit(const std::string& folder) {
   CreateWizard();
-  Keywords keywords = ::formfit::ReadKeywords(folder);
-  if (keywords.cavoFolder.empty()) {
-    if (const std::optional<FileSpec> located = CAVODir())
-      keywords.cavoFolder = located->FullPath();
+  SetupChoice choice = ReadKeywords(folder);
+  if (choice.cavoFolder.empty()) {
+    if (const std::optional<FileSpec> located = CAVODir()) choice.cavoFolder = located->FullPath();
   }
-  ReadKeywords(keywords);
-}
-
-void dlgFormfit::ReadKeywords(const Keywords& keywords) {
-  if (!keywords.cavoFolder.empty()) wizard_->SetCAVOFolder(keywords.cavoFolder);
-  if (!keywords.componentName.empty()) wizard_->SetComponentName(keywords.componentName);
-  if (!keywords.componentFile.empty()) wizard_->SetComponentFile(keywords.componentFile);
-  if (keywords.mode) wizard_->SetMode(*keywords.mode);
-  if (keywords.silent) wizard_->SetSilent(true);
-  if (!keywords.previewFile.empty()) wizard_->SetPreviewFile(keywords.previewFile);
+  wizard_->SetChoice(choice);
 }
 
 bool dlgFormfit::Show() {

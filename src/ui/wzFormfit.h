@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/SetupAction.h"
+#include "app/SetupChoice.h"
 #include "base/Symbol.h"
 #include "ui/SummaryText.h"
 #include "wizard/qWizard.h"
@@ -17,18 +18,22 @@ namespace formfit {
 class wzFormfit : public qWizard {
  public:
   // Makes the wizard over the owner's placeholder: page space, navigator
-  // captions (texts 500 to 503), the pages Welcome, CAVOFolder, Component,
-  // Mode and Summary with their header texts (510 to 519), Summary as the
-  // finish page and Setup as the process page (520, 521). Welcome is current.
+  // captions (texts 500 to 503), the pages of its page table (Welcome,
+  // CAVOFolder, Component, Mode and Summary, with their header texts 510 to
+  // 519 and their default values), Summary as the finish page and Setup as
+  // the process page (520, 521). Welcome is current.
   wzFormfit& Init(DialogWindow* owner, std::optional<ResourceID> placeholderId) override;
 
-  // Prepares the page by its name, then activates it as the wizard does:
-  // Welcome and Summary get their texts (550, 590) and Mode gets Add when
-  // first shown; Summary lists the choices and their command line on every
-  // visit; CAVOFolder gets the located installation folder when first
-  // shown with none; Component is filled from the folder's BIN folder every
-  // time, and on a return selects the command line's component again.
+  // Lets the page prepare itself (see SetupPage.h), then activates it as the
+  // wizard does.
   bool ActivatePage(const Value& page, bool notify = true) override;
+
+  // Gives the pages the choice's values as their first contents (what the
+  // choice leaves empty stays as it is).
+  void SetChoice(const SetupChoice& choice);
+  // The choice as the pages hold it now: the folder as CAVOFolder gives it,
+  // the mode as Mode gives it, silent and the preview as set.
+  SetupChoice Choice();
 
   // Makes the change with the values below. Unless the run is silent, the
   // outcome is shown in an information box owned by the wizard. A silent
@@ -68,10 +73,10 @@ class wzFormfit : public qWizard {
  private:
   std::string PageString(Symbol page, Symbol name);
   void SetPageString(Symbol page, Symbol name, const Value& value);
-  // The run's choices as the Summary page lists them.
-  SummaryChoices Choices();
-  // The page's name for a page number or name.
-  Symbol NameOf(const Value& page) const;
+  // The choice as the pages' default values hold it.
+  SetupChoice DefaultChoice();
+  // What the Summary shows besides the choice.
+  SummaryContext Context();
   void FollowCancelWithCloseBox() const;
   // The setup action (or its preview) alone, with Changing true meanwhile.
   SetupResult Change();

@@ -1,76 +1,124 @@
 #include "app/ProgramEnvironment.h"
 #include "app/SetupChoice.h"
-#include "env/CAVODir.h"
 #include "env/ProgramFile.h"
 #include "host/MessageBox.h"
 #include "ui/LanguageText.h"
+#include "ui/SetupPage.h"
 #include "ui/SetupPages.h"
 #include "ui/SummaryText.h"
 #include "ui/TextNumbers.h"
 #include "ui/wzFormfit.h"
+#include "ui/wzpChangeMode.h"
 #include "ui/wzpComponentChoice.h"
+#include "ui/wzpFolderChoice.h"
+#include "ui/wzpInfo.h"
+#include "ui/wzpSummary.h"
 
 namespace formfit {
 
 namespace {
 
-const Symbol kWelcome("Welcome");
 const Symbol kFolderPage("CAVOFolder");
 const Symbol kComponentPage("Component");
 const Symbol kModePage("Mode");
-const Symbol kSummary("Summary");
 const Symbol kFolder("Folder");
 const Symbol kComponentName("ComponentName");
 const Symbol kComponentFile("ComponentFile");
 const Symbol kMode("Mode");
 const Symbol kInfo("Info");
-const Symbol kSummaryField("Summary");
 const Symbol kAdd("Add");
 
-// A page of the list: its name, its class, and its header texts by number
-// with the texts shown when the language file has none.
+// A page's default value: a language text, or else a symbol.
+struct PageDefault {
+  const char* name = nullptr;  // none
+  unsigned text = 0;
+  const char* symbol = nullptr;
+};
+
+// A page of the setup: its name, its class, its header texts by number with
+// the texts shown when the language file has none, its default value, and
+// whether Finish is allowed on it. What a page prepares before each visit
+// is its own (SetupPage::Prepare).
 struct PageRow {
   const char* name;
   const char* pageClass;
+  std::unique_ptr<qWizardPage> (*make)(DialogWindow* wizard);
   unsigned caption;
   const char* captionDefault;
   unsigned description;
   const char* descriptionDefault;
+  PageDefault defaultValue;
+  bool finish = false;
 };
 
-constexpr PageRow kPages[] = {
-    {"Welcome", "wzpInfo", text::kWelcomeCaption,
-     "Willkommen im Assistenten für den VO-Window-Editor", text::kWelcomeDescription, ""},
-    {"CAVOFolder", "wzpFolderChoice", text::kFolderCaption, "Verzeichnis von Visual Objects wählen",
+template <typename Page>
+std::unique_ptr<qWizardPage> Made(DialogWindow* wizard) {
+  auto page = std::make_unique<Page>();
+  page->Init(wizard);
+  return page;
+}
+
+const PageRow kPages[] = {
+    {"Welcome",
+     "wzpInfo",
+     &Made<wzpInfo>,
+     text::kWelcomeCaption,
+     "Willkommen im Assistenten für den VO-Window-Editor",
+     text::kWelcomeDescription,
+     "",
+     {"Info", text::kWelcomeInfo}},
+    {"CAVOFolder",
+     "wzpFolderChoice",
+     &Made<wzpFolderChoice>,
+     text::kFolderCaption,
+     "Verzeichnis von Visual Objects wählen",
      text::kFolderDescription,
-     "Wählen Sie das Verzeichnis, in dem Visual Objects installiert ist."},
-    {"Component", "wzpComponentChoice", text::kComponentCaption, "Element wählen",
+     "Wählen Sie das Verzeichnis, in dem Visual Objects installiert ist.",
+     {}},
+    {"Component",
+     "wzpComponentChoice",
+     &Made<wzpComponentChoice>,
+     text::kComponentCaption,
+     "Element wählen",
      text::kComponentDescription,
-     "Wählen Sie das Element, dass dem VO-Window-Editor hinzugefügt oder entfernt werden soll."},
-    {"Mode", "wzpChangeMode", text::kModeCaption, "Element hinzufügen oder entfernen",
+     "Wählen Sie das Element, dass dem VO-Window-Editor hinzugefügt oder entfernt werden soll.",
+     {}},
+    {"Mode",
+     "wzpChangeMode",
+     &Made<wzpChangeMode>,
+     text::kModeCaption,
+     "Element hinzufügen oder entfernen",
      text::kModeDescription,
      "Wählen Sie, ob das ausgewählte Element dem VO-Window-Editor hinzugefügt oder entfernt "
-     "werden soll."},
-    {"Summary", "wzpSummary", text::kSummaryCaption, "Zusammenfassung", text::kSummaryDescription,
-     "Sie haben alle Einstellungen vorgenommen."},
+     "werden soll.",
+     {"Mode", 0, "Add"}},
+    {"Summary",
+     "wzpSummary",
+     &Made<wzpSummary>,
+     text::kSummaryCaption,
+     "Zusammenfassung",
+     text::kSummaryDescription,
+     "Sie haben alle Einstellungen vorgenommen.",
+     {"Info", text::kSummaryInfo},
+     true},
 };
-constexpr int kFinishPage = 5;
 constexpr int kPageSpaceTop = 20;
-
-// The page classes of the setup, made by their names.
-void RegisterPageClasses() {
-  for (const char* pageClass :
-       {"wzpInfo", "wzpFolderChoice", "wzpComponentChoice", "wzpChangeMode", "wzpSummary"}) {
-    qWizard::RegisterPageClass(pageClass, [pageClass](qWizard& wizard, qComponent::PointArg) {
-      return std::shared_ptr<qWizardPage>(CreateSetupPage(Symbol(pageClass), &wizard));
-    });
-  }
-}
 
 }  // namespace
 
+std::unique_ptr<qWizardPage> CreateSetupPage(Symbol pageClass, DialogWindow* wizard) {
+  for (const PageRow& row : kPages) {
+    if (Symbol(row.pageClass) == pageClass) return row.make(wizard);
+  }
+  return nullptr;
+}
+
 wzFormfit& wzFormfit::Init(DialogWindow* owner, std::optional<ResourceID> placeholderId) {
-  RegisterPageClasses();
+  for (const PageRow& row : kPages) {
+    qWizard::RegisterPageClass(row.pageClass, [&row](qWizard& wizard, qComponent::PointArg) {
+      return std::shared_ptr<qWizardPage>(row.make(&wizard));
+    });
+  }
   qWizard::Init(owner, placeholderId);
   SetPageSpaceTop(kPageSpaceTop);
   SetNavigatorItemCaption(Symbol("PreviousPage"), LanguageText(text::kBack, "< &Zurück"));
@@ -80,68 +128,74 @@ wzFormfit& wzFormfit::Init(DialogWindow* owner, std::optional<ResourceID> placeh
   for (const PageRow& row : kPages) {
     AddPage(Symbol(row.name), row.pageClass, LanguageText(row.caption, row.captionDefault),
             LanguageText(row.description, row.descriptionDefault));
+    const PageDefault& value = row.defaultValue;
+    if (value.name) {
+      SetPageDefaultValue(
+          Symbol(row.name), Symbol(value.name),
+          value.text ? Value(LanguageText(value.text)) : Value(Symbol(value.symbol)));
+    }
+    if (row.finish) SetFinishPageNo(PageCount());
   }
-  SetFinishPageNo(kFinishPage);
   SetProcessPage(Symbol("Setup"), "wzpInfo",
                  LanguageText(text::kSetupCaption, "VO-Window-Editor anpassen"),
                  LanguageText(text::kSetupDescription));
   return *this;
 }
 
-Symbol wzFormfit::NameOf(const Value& page) const {
-  if (page.IsSymbol()) return page.AsSymbol();
-  if (page.IsNumber()) return GetPageName(static_cast<int>(page.AsNumber()));
-  return Symbol("");
-}
-
 bool wzFormfit::ActivatePage(const Value& page, bool notify) {
-  const Symbol name = NameOf(page);
-  const bool touched = IsPageTouched(page);
-  if ((name == kWelcome || name == kSummary) && !touched) {
-    const unsigned info = name == kWelcome ? text::kWelcomeInfo : text::kSummaryInfo;
-    if (const auto shown = GetPage(page)) shown->Set(kInfo, LanguageText(info));
-  } else if (name == kFolderPage && !touched) {
-    const auto shown = GetPage(page);
-    if (shown && shown->Get(kFolder) == Value("")) {
-      if (const std::optional<FileSpec> located = CAVODir()) {
-        shown->Set(kFolder, located->Drive() + located->Path());
-      }
-    }
-  } else if (name == kComponentPage) {
-    FileSpec folder(CAVOFolder());
-    folder.AppendToPath("BIN");
-    if (auto* choice = dynamic_cast<wzpComponentChoice*>(GetPage(page).get())) {
-      // Files may have changed since the last visit; the user's pick stays
-      // while its file still offers it. On the first visit the wizard gives
-      // the page the command line's component after this.
-      const Value wanted = GetPageDefaultValue(kComponentPage, kComponentName);
-      choice->Refill(folder, touched ? choice->ComponentName() : "",
-                     touched ? choice->ComponentFile() : "",
-                     touched && wanted.IsString() ? wanted.AsString() : "");
-    }
-  } else if (name == kModePage && !touched) {
-    if (const auto shown = GetPage(page)) shown->Set(kMode, kAdd);
-  }
-  // The choices may have changed since the last visit.
-  if (name == kSummary) {
-    if (const auto shown = GetPage(page))
-      shown->Set(kSummaryField, SummaryText(Choices(), LanguageText));
+  if (auto* setupPage = dynamic_cast<SetupPage*>(GetPage(page).get())) {
+    const SetupChoice current = Choice();
+    const SetupChoice defaults = DefaultChoice();
+    const SummaryContext context = Context();
+    setupPage->Prepare({!IsPageTouched(page), current, defaults, context});
   }
   return qWizard::ActivatePage(page, notify);
 }
 
-SummaryChoices wzFormfit::Choices() {
-  SummaryChoices choices;
-  if (const std::optional<FileSpec> program = ProgramFile()) choices.program = program->FullPath();
-  choices.folder = CAVOFolder();
-  choices.componentName = ComponentName();
-  choices.componentFile = ComponentFile();
-  choices.componentText = choices.componentName;
+void wzFormfit::SetChoice(const SetupChoice& choice) {
+  if (!choice.cavoFolder.empty()) SetCAVOFolder(choice.cavoFolder);
+  if (!choice.componentName.empty()) SetComponentName(choice.componentName);
+  if (!choice.componentFile.empty()) SetComponentFile(choice.componentFile);
+  if (choice.mode) SetMode(*choice.mode);
+  if (choice.silent) SetSilent(true);
+  if (!choice.previewFile.empty()) SetPreviewFile(choice.previewFile);
+}
+
+SetupChoice wzFormfit::Choice() {
+  SetupChoice choice;
+  choice.cavoFolder = CAVOFolder();
+  choice.componentName = ComponentName();
+  choice.componentFile = ComponentFile();
+  choice.mode = Mode();
+  choice.silent = silent_;
+  choice.previewFile = previewFile_;
+  return choice;
+}
+
+SetupChoice wzFormfit::DefaultChoice() {
+  const auto text = [this](Symbol page, Symbol name) {
+    const Value value = GetPageDefaultValue(page, name);
+    return value.IsString() ? value.AsString() : std::string();
+  };
+  SetupChoice choice;
+  choice.cavoFolder = text(kFolderPage, kFolder);
+  choice.componentName = text(kComponentPage, kComponentName);
+  choice.componentFile = text(kComponentPage, kComponentFile);
+  const Value mode = GetPageDefaultValue(kModePage, kMode);
+  if (mode.IsSymbol()) choice.mode = mode.AsSymbol();
+  return choice;
+}
+
+SummaryContext wzFormfit::Context() {
+  SummaryContext context;
+  if (const std::optional<FileSpec> program = ProgramFile()) context.program = program->FullPath();
+  context.componentText = ComponentName();
+  // A page not made yet is not made for this: its name is its text then.
+  if (!IsPageCreated(kComponentPage)) return context;
   if (auto* page = dynamic_cast<wzpComponentChoice*>(GetPage(kComponentPage).get())) {
-    choices.componentText = page->ComponentText();
+    context.componentText = page->ComponentText();
   }
-  choices.mode = Mode();
-  return choices;
+  return context;
 }
 
 SetupResult wzFormfit::Setup() {
@@ -161,15 +215,8 @@ SetupResult wzFormfit::Change() {
     ~Changing() { flag_ = false; }
     bool& flag_;
   } changing(changing_);
-  SetupChoice choice;
-  choice.folder = CAVOFolder();
-  choice.componentName = ComponentName();
-  choice.componentFile = ComponentFile();
-  choice.mode = Mode();
-  choice.silent = silent_;
-  choice.previewFile = previewFile_;
   ProgramEnvironment environment;
-  return RunChoice(environment, choice);
+  return RunChoice(environment, Choice());
 }
 
 bool wzFormfit::CanAbort() const {

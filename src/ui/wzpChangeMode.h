@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "host/RadioButton.h"
+#include "ui/SetupPage.h"
 #include "wizard/qWizardPage.h"
 
 namespace formfit {
@@ -27,7 +28,7 @@ class _wzpChangeMode : public qWizardPage {
 
 // By name: Mode (read/write, symbol). The base's validation: every move is
 // allowed.
-class wzpChangeMode : public _wzpChangeMode {
+class wzpChangeMode : public _wzpChangeMode, public SetupPage {
  public:
   // Add when its button is pressed, else Remove when that one is, else the
   // empty symbol.

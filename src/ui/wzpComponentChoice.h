@@ -9,6 +9,7 @@
 #include "host/ComboBox.h"
 #include "host/TextControls.h"
 #include "ui/ComponentList.h"
+#include "ui/SetupPage.h"
 #include "wizard/qWizardPage.h"
 
 namespace formfit {
@@ -33,8 +34,14 @@ class _wzpComponentChoice : public qWizardPage {
 //
 // Each list item's value is a list of two strings: component name and
 // component file.
-class wzpComponentChoice : public _wzpComponentChoice {
+class wzpComponentChoice : public _wzpComponentChoice, public SetupPage {
  public:
+  // Refilled from the chosen folder's BIN folder on every visit (files may
+  // have changed): on a return, the user's pick stays while its file still
+  // offers it, else the given component is chosen again (see Refill). On the
+  // first visit the wizard gives the page the given component after this.
+  void Prepare(const PageVisit& visit) override;
+
   // Empties the list and fills it with the components of the "*.wed" files
   // in the folder of `folder` (drive and path), then selects the preselected
   // one (see ListComponents); none when the folder offers none.

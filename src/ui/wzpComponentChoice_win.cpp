@@ -49,6 +49,13 @@ void wzpComponentChoice::Refill(const std::vector<std::pair<std::string, Value>>
   }
 }
 
+void wzpComponentChoice::Prepare(const PageVisit& visit) {
+  FileSpec folder(ChosenFolder(visit.current.cavoFolder));
+  folder.AppendToPath("BIN");
+  if (visit.first) return Refill(folder, "", "", "");
+  Refill(folder, ComponentName(), ComponentFile(), visit.defaults.componentName);
+}
+
 void wzpComponentChoice::Refill(const FileSpec& folder, const std::string& picked,
                                 const std::string& pickedFile, const std::string& wanted) {
   FillUsing(folder);

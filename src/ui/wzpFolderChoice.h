@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "host/TextControls.h"
+#include "ui/SetupPage.h"
 #include "wizard/qPushButton.h"
 #include "wizard/qWizardPage.h"
 
@@ -29,8 +30,11 @@ class _wzpFolderChoice : public qWizardPage {
 };
 
 // By name: Folder (read/write, string), OnChoice (method, no arguments).
-class wzpFolderChoice : public _wzpFolderChoice {
+class wzpFolderChoice : public _wzpFolderChoice, public SetupPage {
  public:
+  // First shown with no folder, the page shows the located installation's.
+  void Prepare(const PageVisit& visit) override;
+
   // The field's text, without blanks at either end.
   std::string Folder() const;
   // Shows `folder` with a "\" appended when it is not empty and does not end

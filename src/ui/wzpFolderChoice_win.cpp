@@ -1,6 +1,7 @@
 #include "FormfitRes.h"
 #include "base/FaultPoint.h"
 #include "base/StringRules.h"
+#include "env/CAVODir.h"
 #include "host/OwnerAlignment.h"
 #include "host/StandardFolderDialog.h"
 #include "ui/LanguageText.h"
@@ -31,6 +32,12 @@ _wzpFolderChoice& _wzpFolderChoice::Init(DialogWindow* owner,
   SetLabel({Symbol("_wzpFolderChoice"), "qWizardPage", {}});
   PostInit();
   return *this;
+}
+
+void wzpFolderChoice::Prepare(const PageVisit& visit) {
+  if (!visit.first || !Folder().empty()) return;
+  if (const std::optional<FileSpec> located = CAVODir())
+    SetFolder(located->Drive() + located->Path());
 }
 
 std::string wzpFolderChoice::Folder() const { return Trimmed(sleFolder->TextValue()); }

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "host/TextControls.h"
+#include "ui/SetupPage.h"
 #include "wizard/qWizardPage.h"
 
 namespace formfit {
@@ -22,7 +23,7 @@ class _wzpInfo : public qWizardPage {
 };
 
 // By name: Info (read/write, string).
-class wzpInfo : public _wzpInfo {
+class wzpInfo : public _wzpInfo, public SetupPage {
  public:
   std::string Info() const;
   void SetInfo(const std::string& text);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "host/TextControls.h"
+#include "ui/SetupPage.h"
 #include "wizard/qWizardPage.h"
 
 namespace formfit {
@@ -25,8 +26,12 @@ class _wzpSummary : public qWizardPage {
 };
 
 // By name: Info (read/write, string), Summary (read/write, string).
-class wzpSummary : public _wzpSummary {
+class wzpSummary : public _wzpSummary, public SetupPage {
  public:
+  // Lists the choice and its command line on every visit: the choices may
+  // have changed since the last one.
+  void Prepare(const PageVisit& visit) override;
+
   std::string Info() const { return ftInfo->TextValue(); }
   void SetInfo(const std::string& text) { ftInfo->SetTextValue(text); }
   std::string Summary() const { return sleSummary->TextValue(); }

@@ -1,5 +1,6 @@
 #include "FormfitRes.h"
 #include "host/OwnerAlignment.h"
+#include "ui/LanguageText.h"
 #include "ui/wzpSummary.h"
 
 namespace formfit {
@@ -16,6 +17,10 @@ _wzpSummary& _wzpSummary::Init(DialogWindow* owner, std::optional<ResourceID> pl
   SetLabel({Symbol("_wzpSummary"), "qWizardPage", {}});
   PostInit();
   return *this;
+}
+
+void wzpSummary::Prepare(const PageVisit& visit) {
+  SetSummary(SummaryText(visit.current, visit.context, LanguageText));
 }
 
 Value wzpSummary::SetInfoValue(const Value& value) {

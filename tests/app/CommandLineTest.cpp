@@ -1,5 +1,3 @@
-#include "app/CommandLine.h"
-
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -8,6 +6,8 @@
 #include <vector>
 
 #include "app/App.h"
+#include "app/CommandLine.h"
+#include "app/Keywords.h"
 
 namespace formfit {
 namespace {
@@ -73,6 +73,43 @@ TEST(CommandLineOf, ReadsBackAsTheWords) {
     }
   }
   EXPECT_GT(written, 2500);
+}
+
+// The round trip choice, command line, words, choice: the line, read back as
+// the program reads its own command line, gives the same run.
+TEST(SilentCommandLine, ReadsBackAsTheSameChoice) {
+  const auto choice = [](std::string folder, std::string name, std::string file, const char* mode) {
+    SetupChoice made;
+    made.cavoFolder = std::move(folder);
+    made.componentName = std::move(name);
+    made.componentFile = std::move(file);
+    made.mode = Symbol(mode);
+    made.silent = true;
+    return made;
+  };
+  const std::string program = "C:\\Tools\\formfit.exe";
+  const SetupChoice rows[] = {
+      choice("D:\\VO28\\", "Grid", "D:\\VO28\\BIN\\grid.wed", "Add"),
+      choice("Z:\\tmp\\a b\\", "Grid's Editor", "Z:\\tmp\\a b\\BIN\\it's.wed", "Remove"),
+      choice("D:\\[VO]\\", "\"quoted\"", "D:\\[VO]\\BIN\\x.wed", "Add"),
+  };
+  for (const SetupChoice& row : rows) {
+    SCOPED_TRACE(row.componentName);
+    const std::optional<std::string> line = SilentCommandLine(program, row);
+    ASSERT_TRUE(line);
+    const std::vector<std::string> words = GetParameterList(*line);
+    ASSERT_FALSE(words.empty());
+    EXPECT_EQ(program, words.front());
+    const SetupChoice read = ReadKeywords(words);
+    EXPECT_EQ(row.cavoFolder, read.cavoFolder);
+    EXPECT_EQ(row.componentName, read.componentName);
+    EXPECT_EQ(row.componentFile, read.componentFile);
+    ASSERT_TRUE(read.mode);
+    EXPECT_EQ(row.mode, *read.mode);
+    EXPECT_TRUE(read.silent);
+    EXPECT_TRUE(row == read);
+  }
+  EXPECT_FALSE(SilentCommandLine(program, choice("D:\\VO28\\", "Grid", "g.wed", "Delete")));
 }
 
 }  // namespace

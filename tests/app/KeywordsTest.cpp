@@ -12,12 +12,12 @@ namespace {
 struct Row {
   const char* name;
   const char* commandLine;  // split as the program splits its own
-  Keywords expected;
+  SetupChoice expected;
 };
 
-Keywords Expect(std::string folder, std::string component, std::string file,
-                std::optional<const char*> mode, bool silent) {
-  Keywords keywords;
+SetupChoice Expect(std::string folder, std::string component, std::string file,
+                   std::optional<const char*> mode, bool silent) {
+  SetupChoice keywords;
   keywords.cavoFolder = std::move(folder);
   keywords.componentName = std::move(component);
   keywords.componentFile = std::move(file);
@@ -55,7 +55,7 @@ const Row kRows[] = {
      Expect("", "Grid", "a.wed", std::nullopt, false)},
 };
 
-void ExpectSame(const Keywords& expected, const Keywords& actual) {
+void ExpectSame(const SetupChoice& expected, const SetupChoice& actual) {
   EXPECT_EQ(expected.cavoFolder, actual.cavoFolder);
   EXPECT_EQ(expected.componentName, actual.componentName);
   EXPECT_EQ(expected.componentFile, actual.componentFile);
@@ -98,7 +98,7 @@ TEST(ReadKeywords, PreviewLogAndLanguage) {
   };
   for (const RunRow& row : rows) {
     SCOPED_TRACE(row.name);
-    Keywords expected;
+    SetupChoice expected;
     expected.silent = std::string(row.commandLine).find("silent") != std::string::npos;
     expected.previewFile = row.preview;
     expected.logFile = row.log;

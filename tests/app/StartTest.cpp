@@ -68,7 +68,7 @@ TEST(Start, InteractiveRunsShowTheDialog) {
     std::string calls;
     const int exitStatus = Start(
         {"formfit.exe"},
-        [&](const std::vector<std::string>&) {
+        [&](const SetupChoice&) {
           if (row.fault == Fault::kMaking) throw std::runtime_error("no dialog");
           return std::make_unique<FakeDialog>(row.closesAfterSuccess, row.fault, calls);
         },
@@ -111,7 +111,7 @@ TEST(Start, SilentRunsMakeTheChangeWithoutADialog) {
     const int exitStatus = Start(
         {"formfit.exe", "cavopath=" + dir.Path() + "VO28", "component=GridCtl",
          "compfile=" + bin + row.componentFile, "mode=Add", row.silentWord},
-        [&](const std::vector<std::string>&) {
+        [&](const SetupChoice&) {
           calls += "made;";
           return std::make_unique<FakeDialog>(false, Fault::kNone, calls);
         },
@@ -123,7 +123,7 @@ TEST(Start, SilentRunsMakeTheChangeWithoutADialog) {
   faultAt.clear();
 }
 
-TEST(ReadStartKeywords, TheLocatorFillsOnlyAMissingFolder) {
+TEST(ReadSetupChoice, TheLocatorFillsOnlyAMissingFolder) {
   struct Row {
     const char* name;
     std::vector<std::string> words;
@@ -140,7 +140,7 @@ TEST(ReadStartKeywords, TheLocatorFillsOnlyAMissingFolder) {
   };
   for (const Row& row : rows) {
     int asked = 0;
-    const Keywords keywords = ReadStartKeywords(row.words, [&] {
+    const SetupChoice keywords = ReadSetupChoice(row.words, [&] {
       ++asked;
       return row.located;
     });

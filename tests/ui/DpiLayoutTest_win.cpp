@@ -16,6 +16,7 @@
 
 #include "DialogTemplate_win.h"
 #include "FormfitRes.h"
+#include "app/Keywords.h"
 #include "support/TempDir.h"
 #include "ui/dlgFormfit.h"
 
@@ -277,7 +278,7 @@ class DpiLayoutTest : public testing::Test {
     std::filesystem::copy(test::ExamplesDir() + "VO28", folder.Path() + "VO28",
                           std::filesystem::copy_options::recursive);
     dialog = std::make_unique<dlgFormfit>(
-        std::vector<std::string>{"cavopath=" + folder.Path() + "VO28", "mode=Add"});
+        ReadKeywords(std::vector<std::string>{"cavopath=" + folder.Path() + "VO28", "mode=Add"}));
     ShowWindow(dialog->Handle(), SW_SHOW);
     wzFormfit& wizard = dialog->Wizard();
     layout.templates = {{dialog->Handle(), "_dlgFormfit"},

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "app/App.h"
-#include "app/Keywords.h"
 #include "support/TextAssert.h"
 #include "ui/SummaryText.h"
 
@@ -11,16 +9,26 @@ namespace {
 // Every text is its German default, as without a language file.
 std::string German(unsigned, std::string_view german) { return std::string(german); }
 
-SummaryChoices Choices(std::string folder, std::string text, std::string name, std::string file,
-                       const char* mode) {
-  return {"C:\\Tools\\formfit.exe", std::move(folder), std::move(text),
-          std::move(name),          std::move(file),   Symbol(mode)};
+// A choice as the wizard holds it, with the program and the list's text.
+struct Shown {
+  SetupChoice choice;
+  SummaryContext context;
+};
+
+Shown Choices(std::string folder, std::string text, std::string name, std::string file,
+              const char* mode) {
+  SetupChoice choice;
+  choice.cavoFolder = std::move(folder);
+  choice.componentName = std::move(name);
+  choice.componentFile = std::move(file);
+  choice.mode = Symbol(mode);
+  return {choice, {"C:\\Tools\\formfit.exe", std::move(text)}};
 }
 
 TEST(SummaryText, ListsTheChoicesAndTheCommandLine) {
   struct Row {
     const char* name;
-    SummaryChoices choices;
+    Shown shown;
     const char* expected;
   };
   const Row rows[] = {
@@ -56,34 +64,8 @@ TEST(SummaryText, ListsTheChoicesAndTheCommandLine) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
-    EXPECT_TRUE(SameText(row.expected, SummaryText(row.choices, German)));
+    EXPECT_TRUE(SameText(row.expected, SummaryText(row.shown.choice, row.shown.context, German)));
   }
-}
-
-// The line, read back as the program reads its own command line, gives the
-// same run.
-TEST(SilentCommandLine, ReadsBackAsTheSameChoices) {
-  const SummaryChoices rows[] = {
-      Choices("D:\\VO28\\", "Grid", "Grid", "D:\\VO28\\BIN\\grid.wed", "Add"),
-      Choices("Z:\\tmp\\a b\\", "x", "Grid's Editor", "Z:\\tmp\\a b\\BIN\\it's.wed", "Remove"),
-      Choices("D:\\[VO]\\", "x", "\"quoted\"", "D:\\[VO]\\BIN\\x.wed", "Add"),
-  };
-  for (const SummaryChoices& choices : rows) {
-    SCOPED_TRACE(choices.componentName);
-    const std::optional<std::string> line = SilentCommandLine(choices);
-    ASSERT_TRUE(line);
-    const std::vector<std::string> words = GetParameterList(*line);
-    ASSERT_FALSE(words.empty());
-    EXPECT_EQ(choices.program, words.front());
-    const Keywords keywords = ReadKeywords(words);
-    EXPECT_EQ(choices.folder, keywords.cavoFolder);
-    EXPECT_EQ(choices.componentName, keywords.componentName);
-    EXPECT_EQ(choices.componentFile, keywords.componentFile);
-    ASSERT_TRUE(keywords.mode);
-    EXPECT_EQ(choices.mode, *keywords.mode);
-    EXPECT_TRUE(keywords.silent);
-  }
-  EXPECT_FALSE(SilentCommandLine(Choices("D:\\VO28\\", "x", "Grid", "g.wed", "Delete")));
 }
 
 }  // namespace
