@@ -72,6 +72,16 @@ void ClickAndExpect(HWND dialog, const std::string& button, const std::string& n
   ExpectPage(dialog, nextCaption);
 }
 
+// Picks the component shown as `text` in the page's list, as a user does.
+void Pick(HWND dialog, const char* text) {
+  HWND list = FindChildOfClass(dialog, "ComboBox");
+  ASSERT_NE(nullptr, list);
+  const LRESULT item = SendMessageA(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                    reinterpret_cast<LPARAM>(text));
+  ASSERT_NE(CB_ERR, item) << text;
+  SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
+}
+
 // Closes the message box with that title and gives its text.
 std::string CloseMessageBox(RunningProgram& program, const std::string& title) {
   HWND box = program.WaitForWindow(title);
@@ -92,12 +102,7 @@ TEST_F(FormfitProgram, AUserAddsAComponentThroughTheFivePages) {
   ClickAndExpect(dialog, T(text::kNext), T(text::kFolderCaption));
   EXPECT_NE(nullptr, FindChild(dialog, "Edit", folder + "\\"));
   ClickAndExpect(dialog, T(text::kNext), T(text::kComponentCaption));
-  HWND list = FindChildOfClass(dialog, "ComboBox");
-  ASSERT_NE(nullptr, list);
-  const LRESULT item = SendMessageA(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                    reinterpret_cast<LPARAM>("GridCtl"));
-  ASSERT_NE(CB_ERR, item);
-  SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
+  Pick(dialog, "GridCtl");
   ClickAndExpect(dialog, T(text::kNext), T(text::kModeCaption));
   HWND add = FindChild(dialog, "Button", T(text::kModeAdd));
   ASSERT_NE(nullptr, add);
@@ -251,12 +256,7 @@ TEST_F(FormfitProgram, ReturnVisitsKeepTheUsersPick) {
     ASSERT_NE(nullptr, dialog);
     ClickAndExpect(dialog, T(text::kNext), T(text::kFolderCaption));
     ClickAndExpect(dialog, T(text::kNext), T(text::kComponentCaption));
-    HWND list = FindChildOfClass(dialog, "ComboBox");
-    ASSERT_NE(nullptr, list);
-    const LRESULT calendar = SendMessageA(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                          reinterpret_cast<LPARAM>("Kalender und Datumsauswahl"));
-    ASSERT_NE(CB_ERR, calendar);
-    SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(calendar), 0);
+    Pick(dialog, "Kalender und Datumsauswahl");
 
     ClickAndExpect(dialog, T(text::kBack), T(text::kFolderCaption));
     ClickAndExpect(dialog, T(text::kBack), T(text::kWelcomeCaption));
