@@ -1,10 +1,15 @@
-// The unified diff of configuration texts of 1,000, 10,000 and 100,000 CR LF
-// lines with 20 inserted blocks and a few deleted lines spread over them. The
+// The unified diff of configuration texts of 1,000 to 1,000,000 CR LF lines
+// with 20 inserted blocks and a few deleted lines spread over them. The
 // changes are as many at every size, so ten times the lines should cost about
 // ten times as much.
+//
+// And one block inserted in the middle, as a preview of a small change to a
+// large file sees it, beside a memcpy of the two texts: the common start and
+// end are compared, not split, so the two should grow alike and stay close.
 #include <benchmark/benchmark.h>
 
 #include <cstddef>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -67,7 +72,49 @@ void BM_UnifiedDiff(benchmark::State& state) {
                           static_cast<int64_t>(texts.before.size() + texts.after.size()));
 }
 
-BENCHMARK(BM_UnifiedDiff)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UnifiedDiff)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond);
+
+Texts OneBlock(int count) {
+  const std::vector<std::string> lines = ConfigurationLines(count);
+  Texts texts;
+  for (int i = 0; i < count; ++i) {
+    if (i == count / 2) texts.after += "Added=1\r\nAdded=2\r\nAdded=3\r\nAdded=4\r\n";
+    texts.before += lines[static_cast<std::size_t>(i)];
+    texts.after += lines[static_cast<std::size_t>(i)];
+  }
+  return texts;
+}
+
+void BM_UnifiedDiffOneBlock(benchmark::State& state) {
+  const Texts texts = OneBlock(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    const std::string diff = UnifiedDiff(texts.before, texts.after, "before", "after");
+    benchmark::DoNotOptimize(diff.data());
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
+                          static_cast<int64_t>(texts.before.size() + texts.after.size()));
+}
+
+void BM_Memcpy(benchmark::State& state) {
+  const Texts texts = OneBlock(static_cast<int>(state.range(0)));
+  std::string copy(texts.before.size() + texts.after.size(), '\0');
+  for (auto _ : state) {
+    std::memcpy(copy.data(), texts.before.data(), texts.before.size());
+    std::memcpy(copy.data() + texts.before.size(), texts.after.data(), texts.after.size());
+    benchmark::DoNotOptimize(copy.data());
+    benchmark::ClobberMemory();
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
+                          static_cast<int64_t>(copy.size()));
+}
+
+BENCHMARK(BM_UnifiedDiffOneBlock)->Arg(10000)->Arg(100000)->Arg(1000000);
+BENCHMARK(BM_Memcpy)->Arg(10000)->Arg(100000)->Arg(1000000);
 
 }  // namespace
 }  // namespace formfit::bench

@@ -5,11 +5,14 @@
 //                                       that size and FOLDER/BIN/grid.wed
 //   InstallOnce FOLDER                  installs Grid from grid.wed; prints the
 //                                       status code, exits with its exit status
+//   InstallOnce FOLDER DIFF             the same as a preview: changes nothing,
+//                                       writes the diff to DIFF
 #include <cstdio>
 #include <fstream>
 #include <string>
 
 #include "BenchTexts.h"
+#include "app/Preview.h"
 #include "app/ProgramEnvironment.h"
 #include "app/SetupAction.h"
 
@@ -33,14 +36,16 @@ int main(int argc, char** argv) {
                ? 0
                : 1;
   }
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: InstallOnce make FOLDER MEGABYTES | InstallOnce FOLDER\n");
+  if (argc != 2 && argc != 3) {
+    std::fprintf(stderr, "usage: InstallOnce make FOLDER MEGABYTES | InstallOnce FOLDER [DIFF]\n");
     return 2;
   }
   const std::string folder = argv[1];
+  const std::string component = folder + "/BIN/grid.wed";
   ProgramEnvironment environment;
   const SetupResult result =
-      SetupAction(environment, folder, "Grid", folder + "/BIN/grid.wed", Symbol("Add"));
+      argc == 3 ? PreviewAction(environment, folder, "Grid", component, Symbol("Add"), argv[2])
+                : SetupAction(environment, folder, "Grid", component, Symbol("Add"));
   std::printf("%s\n", result.status ? result.status->code.Name().c_str() : "(none)");
   return result.exitStatus;
 }

@@ -60,9 +60,11 @@ SetupResult PreviewAction(EngineEnvironment& environment, std::string_view folde
     result.exitStatus = status::kPreviewNotWrittenExitStatus;
     return result;
   }
+  // The preview holds only the bytes the run wrote; the old ones are read
+  // again from the file, which the preview never changes.
   const FileContents before = ReadWholeFile(real, path);
-  const std::string& old = before.bytes;
-  const std::optional<std::string> written = preview.Written(path);
+  const std::string_view old = before.bytes;
+  const std::optional<std::string_view> written = preview.Written(path);
   const std::string name = "BIN/" + configuration.FileName() + configuration.Extension();
   const std::string diff = UnifiedDiff(old, written.value_or(old), "a/" + name, "b/" + name);
   if (!WriteWhole(real, previewFile, diff)) {

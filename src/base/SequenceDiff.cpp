@@ -23,13 +23,14 @@ struct Split {
 };
 
 // Divide and conquer on the middle snake over two sequences whose elements
-// all occur on both sides, marking matched elements in the full sequences.
+// all occur on both sides, marking the matched elements.
 class MiddleSnakeSearch {
  public:
-  MiddleSnakeSearch(const std::vector<int>& a, const std::vector<int>& b,
-                    const std::vector<int>& aOrigin, const std::vector<int>& bOrigin,
-                    SequenceChanges& changes)
-      : a_(a), b_(b), aOrigin_(aOrigin), bOrigin_(bOrigin), changes_(changes) {}
+  MiddleSnakeSearch(const std::vector<int>& a, const std::vector<int>& b)
+      : a_(a), b_(b), aMatched_(a.size(), false), bMatched_(b.size(), false) {}
+
+  const std::vector<bool>& AMatched() const { return aMatched_; }
+  const std::vector<bool>& BMatched() const { return bMatched_; }
 
   void Compare(int aLo, int aHi, int bLo, int bHi) {
     for (;;) {
@@ -48,8 +49,8 @@ class MiddleSnakeSearch {
 
  private:
   void Match(int x, int y) {
-    changes_.deleted[aOrigin_[x]] = false;
-    changes_.inserted[bOrigin_[y]] = false;
+    aMatched_[static_cast<std::size_t>(x)] = true;
+    bMatched_[static_cast<std::size_t>(y)] = true;
   }
 
   // A point on a shortest path from (aLo, bLo) to (aHi, bHi) that is neither
@@ -146,45 +147,66 @@ class MiddleSnakeSearch {
 
   const std::vector<int>& a_;
   const std::vector<int>& b_;
-  const std::vector<int>& aOrigin_;
-  const std::vector<int>& bOrigin_;
-  SequenceChanges& changes_;
+  std::vector<bool> aMatched_;
+  std::vector<bool> bMatched_;
   std::vector<int> forward_;
   std::vector<int> backward_;
 };
 
+// Per id, whether `ids` holds it: one byte each, as ids are few beside
+// the elements.
+std::vector<char> Present(const std::vector<int>& ids) {
+  std::vector<char> present;
+  for (int id : ids) {
+    const std::size_t at = static_cast<std::size_t>(id);
+    if (at >= present.size()) present.resize(at + 1, 0);
+    present[at] = 1;
+  }
+  return present;
+}
+
+// Keeps in `ids` the elements whose id `other` holds, in order, and marks
+// each element of the whole sequence by whether it was kept.
+std::vector<bool> KeepShared(std::vector<int>& ids, const std::vector<char>& other) {
+  std::vector<bool> kept(ids.size(), false);
+  std::size_t count = 0;
+  for (std::size_t i = 0; i < ids.size(); ++i) {
+    const std::size_t id = static_cast<std::size_t>(ids[i]);
+    if (id >= other.size() || other[id] == 0) continue;
+    kept[i] = true;
+    ids[count++] = ids[i];
+  }
+  ids.resize(count);
+  return kept;
+}
+
+// The elements of the whole sequence outside the match: those not kept, and
+// the kept ones the search left unmatched. Turns `kept` into the result.
+std::vector<bool> Unmatched(std::vector<bool> kept, const std::vector<bool>& matched) {
+  std::size_t next = 0;
+  for (std::size_t i = 0; i < kept.size(); ++i) kept[i] = !(kept[i] && matched[next++]);
+  return kept;
+}
+
 }  // namespace
 
-SequenceChanges DiffSequences(const std::vector<int>& a, const std::vector<int>& b) {
+SequenceChanges DiffSequences(std::vector<int> a, std::vector<int> b) {
   if (a.size() + b.size() > static_cast<std::size_t>(INT_MAX / 4)) {
     throw std::length_error("sequences too long to compare");
   }
-  SequenceChanges changes{std::vector<bool>(a.size(), true), std::vector<bool>(b.size(), true)};
-  int idCount = 0;
-  for (int id : a) idCount = std::max(idCount, id + 1);
-  for (int id : b) idCount = std::max(idCount, id + 1);
-  std::vector<bool> inA(static_cast<std::size_t>(idCount), false);
-  std::vector<bool> inB(static_cast<std::size_t>(idCount), false);
-  for (int id : a) inA[static_cast<std::size_t>(id)] = true;
-  for (int id : b) inB[static_cast<std::size_t>(id)] = true;
+  const std::vector<char> inA = Present(a);
+  const std::vector<char> inB = Present(b);
 
   // An element whose id the other side lacks can never match: it is changed
   // for certain, and the search runs over the rest only. So two texts that
-  // share little cost little.
-  std::vector<int> aKept, bKept, aOrigin, bOrigin;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (!inB[static_cast<std::size_t>(a[i])]) continue;
-    aKept.push_back(a[i]);
-    aOrigin.push_back(static_cast<int>(i));
-  }
-  for (std::size_t j = 0; j < b.size(); ++j) {
-    if (!inA[static_cast<std::size_t>(b[j])]) continue;
-    bKept.push_back(b[j]);
-    bOrigin.push_back(static_cast<int>(j));
-  }
-  MiddleSnakeSearch search(aKept, bKept, aOrigin, bOrigin, changes);
-  search.Compare(0, static_cast<int>(aKept.size()), 0, static_cast<int>(bKept.size()));
-  return changes;
+  // share little cost little. The rest stays in place of the whole, so that
+  // long sequences are held once.
+  std::vector<bool> aKept = KeepShared(a, inB);
+  std::vector<bool> bKept = KeepShared(b, inA);
+  MiddleSnakeSearch search(a, b);
+  search.Compare(0, static_cast<int>(a.size()), 0, static_cast<int>(b.size()));
+  return {Unmatched(std::move(aKept), search.AMatched()),
+          Unmatched(std::move(bKept), search.BMatched())};
 }
 
 }  // namespace formfit

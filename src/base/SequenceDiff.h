@@ -12,9 +12,11 @@ struct SequenceChanges {
 };
 
 // The elements outside a longest common subsequence of `a` and `b`. Ids are
-// compared for equality only. Time grows with the sizes times the number of
-// changes, memory only with the sizes; when the changes are very many, the
-// search settles for a near-shortest script rather than take quadratic time.
-SequenceChanges DiffSequences(const std::vector<int>& a, const std::vector<int>& b);
+// compared for equality only; they are small, as the numbers of distinct
+// elements. Time grows with the sizes times the number of changes, memory
+// only with the sizes: beyond the two sequences, which the search works in,
+// a few bits per element. When the changes are very many, the search
+// settles for a near-shortest script rather than take quadratic time.
+SequenceChanges DiffSequences(std::vector<int> a, std::vector<int> b);
 
 }  // namespace formfit

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <unordered_map>
+#include <cstdint>
+#include <cstring>
+#include <deque>
 #include <vector>
 
 #include "base/SequenceDiff.h"
@@ -11,58 +13,260 @@ namespace formfit {
 
 namespace {
 
-using Lines = std::vector<std::string_view>;
+constexpr std::uint32_t kLowBits = 0x01010101u;
+constexpr std::uint32_t kHighBits = 0x80808080u;
+constexpr std::uint32_t kLineFeeds = 0x0A0A0A0Au;
 
-// The lines of a text, each with its LF; the last one may lack it.
-Lines SplitLines(std::string_view text) {
-  Lines lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find('\n', start);
-    end = end == std::string_view::npos ? text.size() : end + 1;
-    lines.push_back(text.substr(start, end - start));
-    start = end;
-  }
-  return lines;
+std::uint32_t Word(const char* bytes) {
+  std::uint32_t word;
+  std::memcpy(&word, bytes, sizeof word);
+  return word;
 }
 
-// Per line of each text: deleted from the first, inserted into the second.
-struct LineChanges {
-  std::vector<bool> deleted;
-  std::vector<bool> inserted;
+// The length of the line that starts `text`, with its LF. Lines are short
+// and many: four bytes at a time are checked for an LF before any one is.
+std::size_t LineLength(std::string_view text) {
+  const char* const bytes = text.data();
+  std::size_t at = 0;
+  for (; at + 4 <= text.size(); at += 4) {
+    const std::uint32_t x = Word(bytes + at) ^ kLineFeeds;
+    if (((x - kLowBits) & ~x & kHighBits) != 0) break;
+  }
+  for (; at < text.size(); ++at) {
+    if (bytes[at] == '\n') return at + 1;
+  }
+  return text.size();
+}
+
+std::size_t CountLines(std::string_view text) {
+  const char* const bytes = text.data();
+  std::size_t ends = 0;
+  std::size_t at = 0;
+  // Per byte of four, a 1 where the byte is an LF, summed in place until a
+  // byte of the sum could overflow.
+  constexpr std::size_t kRun = 255 * 4;
+  for (; at + kRun <= text.size();) {
+    std::uint32_t sums = 0;
+    for (const std::size_t end = at + kRun; at < end; at += 4) {
+      const std::uint32_t x = Word(bytes + at) ^ kLineFeeds;
+      sums += (~(((x & ~kHighBits) + ~kHighBits) | x) & kHighBits) >> 7;
+    }
+    ends += (sums & 0xFF) + (sums >> 8 & 0xFF) + (sums >> 16 & 0xFF) + (sums >> 24);
+  }
+  for (; at < text.size(); ++at) ends += bytes[at] == '\n';
+  return ends + (!text.empty() && text.back() != '\n' ? 1 : 0);
+}
+
+// About how many lines `text` has, judged by its start, with room to spare:
+// counting them all would cost a pass over the text, and room that is never
+// written is never brought into memory.
+std::size_t ExpectedLines(std::string_view text) {
+  constexpr std::size_t kStart = 1 << 16;
+  if (text.size() <= kStart) return CountLines(text);
+  return CountLines(text.substr(0, kStart)) * (text.size() / kStart + 1) * 5 / 4 + 64;
+}
+
+// How many bytes the two texts share from their start; compared a block at a
+// time, since the texts are mostly the same.
+std::size_t CommonStart(std::string_view a, std::string_view b) {
+  constexpr std::size_t kBlock = 4096;
+  const std::size_t shorter = std::min(a.size(), b.size());
+  std::size_t same = 0;
+  while (same + kBlock <= shorter && std::memcmp(a.data() + same, b.data() + same, kBlock) == 0) {
+    same += kBlock;
+  }
+  while (same < shorter && a[same] == b[same]) ++same;
+  return same;
+}
+
+// How many bytes, at most `limit`, the two texts share at their end.
+std::size_t CommonEnd(std::string_view a, std::string_view b, std::size_t limit) {
+  constexpr std::size_t kBlock = 4096;
+  const char* aEnd = a.data() + a.size();
+  const char* bEnd = b.data() + b.size();
+  std::size_t same = 0;
+  while (same + kBlock <= limit &&
+         std::memcmp(aEnd - same - kBlock, bEnd - same - kBlock, kBlock) == 0) {
+    same += kBlock;
+  }
+  while (same < limit && aEnd[-1 - static_cast<std::ptrdiff_t>(same)] ==
+                             bEnd[-1 - static_cast<std::ptrdiff_t>(same)]) {
+    ++same;
+  }
+  return same;
+}
+
+bool StartsLine(std::string_view text, std::size_t position) {
+  return position == 0 || text[position - 1] == '\n';
+}
+
+// The lines both texts begin and end with: whole lines, the same in both,
+// and none counted at both ends.
+struct CommonLines {
+  std::size_t headBytes = 0;
+  std::size_t headLines = 0;
+  std::size_t tailBytes = 0;
+  std::size_t tailLines = 0;
 };
 
-LineChanges CompareLines(const Lines& before, const Lines& after) {
-  // The common start and end cost one comparison per line; only the lines
-  // between them are numbered and searched.
-  std::size_t head = 0;
-  const std::size_t shorter = std::min(before.size(), after.size());
-  while (head < shorter && before[head] == after[head]) ++head;
-  std::size_t tail = 0;
-  while (tail < shorter - head &&
-         before[before.size() - 1 - tail] == after[after.size() - 1 - tail]) {
-    ++tail;
+CommonLines FindCommonLines(std::string_view before, std::string_view after) {
+  CommonLines common;
+  const std::size_t start = CommonStart(before, after);
+  // Both texts break lines at the same places within the common start.
+  const std::size_t lastEnd = before.substr(0, start).rfind('\n');
+  common.headBytes = lastEnd == std::string_view::npos ? 0 : lastEnd + 1;
+  common.headLines = CountLines(before.substr(0, common.headBytes));
+
+  const std::size_t room = std::min(before.size(), after.size()) - common.headBytes;
+  const std::size_t end = CommonEnd(before, after, room);
+  // Within the common end both texts start lines at the same places; at its
+  // very start only where each text does so on its own.
+  std::size_t tail = end;
+  if (!StartsLine(before, before.size() - tail) || !StartsLine(after, after.size() - tail)) {
+    const std::size_t firstEnd = before.find('\n', before.size() - tail);
+    tail = firstEnd == std::string_view::npos ? 0 : before.size() - firstEnd - 1;
+  }
+  common.tailBytes = tail;
+  common.tailLines = CountLines(before.substr(before.size() - tail));
+  return common;
+}
+
+std::uint32_t HashLine(std::string_view line) {
+  std::uint64_t hash = 0x9E3779B97F4A7C15ull ^ line.size();
+  std::size_t at = 0;
+  for (; at + 8 <= line.size(); at += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, line.data() + at, 8);
+    hash = (hash ^ word) * 0xFF51AFD7ED558CCDull;
+    hash ^= hash >> 32;
+  }
+  std::uint64_t rest = 0;
+  std::memcpy(&rest, line.data() + at, line.size() - at);
+  hash = (hash ^ rest) * 0xC4CEB9FE1A85EC53ull;
+  return static_cast<std::uint32_t>(hash ^ (hash >> 29));
+}
+
+// Where every kMarkEvery-th line of a text starts, so that the hunks can
+// reach a line without walking all the lines before it.
+constexpr std::size_t kMarkEvery = 64;
+
+// A part's lines as ids, and its marks.
+struct NumberedLines {
+  std::vector<int> ids;
+  std::vector<std::size_t> marks;  // the start of line k * kMarkEvery
+
+  void Add(int id, std::size_t start) {
+    if (ids.size() % kMarkEvery == 0) marks.push_back(start);
+    ids.push_back(id);
+  }
+};
+
+// The lines of the parts between the common start and end, as ids: equal
+// lines, the same id. Ids count up from 0.
+class LineIds {
+ public:
+  // Every line of `before` gets its id by its bytes. Texts repeat runs of
+  // lines: the line that followed the last occurrence of its predecessor,
+  // checked by its bytes, spares most lines the look-up.
+  NumberedLines Before(std::string_view before) {
+    NumberedLines lines;
+    lines.ids.reserve(ExpectedLines(before));
+    for (std::size_t start = 0; start < before.size();) {
+      const std::string_view line = before.substr(start, LineLength(before.substr(start)));
+      Entry* previous =
+          lines.ids.empty() ? nullptr : &entries_[static_cast<std::size_t>(lines.ids.back())];
+      int id = previous ? previous->follower : -1;
+      if (id < 0 || entries_[static_cast<std::size_t>(id)].line != line) {
+        id = Id(line, static_cast<int>(lines.ids.size()));
+        // The look-up may have added an entry, which leaves the others where
+        // they are.
+        if (previous) previous->follower = id;
+      }
+      lines.Add(id, start);
+      start += line.size();
+    }
+    return lines;
   }
 
-  std::unordered_map<std::string_view, int> ids;
-  auto number = [&](const Lines& lines) {
-    std::vector<int> numbered;
-    numbered.reserve(lines.size() - head - tail);
-    for (std::size_t i = head; i < lines.size() - tail; ++i) {
-      numbered.push_back(ids.emplace(lines[i], static_cast<int>(ids.size())).first->second);
+  // The lines of `after` mostly run on as those of `before` do: a line equal
+  // to the one after its predecessor's match takes that line's id, checked
+  // by its bytes, and only the others are looked up. `beforeIds` are the ids
+  // Before gave `before`.
+  NumberedLines After(std::string_view after, std::string_view before,
+                      const std::vector<int>& beforeIds) {
+    NumberedLines lines;
+    lines.ids.reserve(ExpectedLines(after));
+    // The line of `before` that would come next, and its start.
+    std::size_t next = 0;
+    std::size_t nextStart = 0;
+    for (std::size_t start = 0; start < after.size();) {
+      const std::string_view line = after.substr(start, LineLength(after.substr(start)));
+      if (Continues(before, nextStart, line)) {
+        lines.Add(beforeIds[next++], start);
+        nextStart += line.size();
+      } else {
+        const int id = Id(line, -1);
+        lines.Add(id, start);
+        // A line that `before` lacks leaves the expectation as it was.
+        const Entry& entry = entries_[static_cast<std::size_t>(id)];
+        if (entry.beforeLine >= 0) {
+          next = static_cast<std::size_t>(entry.beforeLine) + 1;
+          nextStart = static_cast<std::size_t>(entry.line.data() - before.data()) + line.size();
+        }
+      }
+      start += line.size();
     }
-    return numbered;
-  };
-  const std::vector<int> a = number(before);
-  const std::vector<int> b = number(after);
-  const SequenceChanges middle = DiffSequences(a, b);
+    return lines;
+  }
 
-  LineChanges changes{std::vector<bool>(before.size(), false),
-                      std::vector<bool>(after.size(), false)};
-  std::copy(middle.deleted.begin(), middle.deleted.end(), changes.deleted.begin() + head);
-  std::copy(middle.inserted.begin(), middle.inserted.end(), changes.inserted.begin() + head);
-  return changes;
-}
+ private:
+  struct Entry {
+    std::string_view line;  // where the line was first seen
+    std::uint32_t hash;
+    int beforeLine;     // its line in `before`, or -1 when first seen in `after`
+    int follower = -1;  // the id of the line after its last occurrence in `before`
+  };
+
+  // True when the line of `text` at `start` is `line`: the same bytes, and
+  // ending there.
+  static bool Continues(std::string_view text, std::size_t start, std::string_view line) {
+    return text.compare(start, line.size(), line) == 0 &&
+           (line.back() == '\n' || start + line.size() == text.size());
+  }
+
+  // The id of `line`, a new one for a line not seen yet, which `before`
+  // has at `beforeLine` (or -1).
+  int Id(std::string_view line, int beforeLine) {
+    const std::uint32_t hash = HashLine(line);
+    if (2 * (entries_.size() + 1) > slots_.size()) Grow();
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
+      const std::uint32_t taken = slots_[slot];
+      if (taken == 0) {
+        slots_[slot] = static_cast<std::uint32_t>(entries_.size() + 1);
+        entries_.push_back({line, hash, beforeLine});
+        return static_cast<int>(entries_.size() - 1);
+      }
+      const Entry& entry = entries_[taken - 1];
+      if (entry.hash == hash && entry.line == line) return static_cast<int>(taken - 1);
+    }
+  }
+
+  void Grow() {
+    std::vector<std::uint32_t> slots(std::max<std::size_t>(1024, 2 * slots_.size()), 0);
+    const std::size_t mask = slots.size() - 1;
+    for (std::size_t id = 0; id < entries_.size(); ++id) {
+      std::size_t slot = entries_[id].hash & mask;
+      while (slots[slot] != 0) slot = (slot + 1) & mask;
+      slots[slot] = static_cast<std::uint32_t>(id + 1);
+    }
+    slots_ = std::move(slots);
+  }
+
+  std::vector<std::uint32_t> slots_;  // an entry's index + 1, or 0 when free
+  // By id; growing in pieces, so that no entry is ever copied.
+  std::deque<Entry> entries_;
+};
 
 // A run of deleted lines and the inserted lines in their place.
 struct Change {
@@ -72,7 +276,9 @@ struct Change {
   std::size_t inserted;
 };
 
-std::vector<Change> Changes(const LineChanges& lines) {
+// The runs of changed lines of the part between the common lines, numbered
+// as lines of the whole texts.
+std::vector<Change> Changes(const SequenceChanges& lines, std::size_t head) {
   std::vector<Change> changes;
   const std::size_t n = lines.deleted.size();
   const std::size_t m = lines.inserted.size();
@@ -85,6 +291,8 @@ std::vector<Change> Changes(const LineChanges& lines) {
       while (j < m && lines.inserted[j]) ++j;
       change.deleted = i - change.before;
       change.inserted = j - change.after;
+      change.before += head;
+      change.after += head;
       changes.push_back(change);
     } else {
       // Unchanged lines pair up in order.
@@ -94,6 +302,49 @@ std::vector<Change> Changes(const LineChanges& lines) {
   }
   return changes;
 }
+
+// Walks a text's lines from one whose number and start are known, without
+// an index of them all: hunks visit few lines, in order. Marks of the part
+// between the common lines let it leap over the lines between hunks.
+class LineCursor {
+ public:
+  // `line` starts at `start`, and so does the part that `marks` are of.
+  LineCursor(std::string_view text, std::size_t line, std::size_t start,
+             const std::vector<std::size_t>& marks)
+      : text_(text), first_(line), base_(start), marks_(marks), line_(line), start_(start) {}
+
+  void MoveTo(std::size_t line) {
+    if (!marks_.empty() && line >= first_ + kMarkEvery && line > line_) {
+      const std::size_t mark = std::min((line - first_) / kMarkEvery, marks_.size() - 1);
+      if (first_ + mark * kMarkEvery > line_) {
+        line_ = first_ + mark * kMarkEvery;
+        start_ = base_ + marks_[mark];
+      }
+    }
+    for (; line_ < line; ++line_) start_ += LineLength(text_.substr(start_));
+    for (; line_ > line; --line_) {
+      const std::size_t previousEnd =
+          start_ < 2 ? std::string_view::npos : text_.rfind('\n', start_ - 2);
+      start_ = previousEnd == std::string_view::npos ? 0 : previousEnd + 1;
+    }
+  }
+
+  // The line at the cursor; the cursor moves on to the next.
+  std::string_view Take() {
+    const std::string_view line = text_.substr(start_, LineLength(text_.substr(start_)));
+    start_ += line.size();
+    ++line_;
+    return line;
+  }
+
+ private:
+  std::string_view text_;
+  std::size_t first_;  // the part's first line, and its start
+  std::size_t base_;
+  const std::vector<std::size_t>& marks_;
+  std::size_t line_;
+  std::size_t start_;
+};
 
 // A hunk head's range: "l,s", "l" for one line, and for no lines the line
 // before them with ",0".
@@ -119,9 +370,25 @@ std::string UnifiedDiff(std::string_view before, std::string_view after,
                         std::string_view beforeName, std::string_view afterName, int context) {
   if (before == after) return {};
   const std::size_t around = static_cast<std::size_t>(std::max(context, 0));
-  const Lines a = SplitLines(before);
-  const Lines b = SplitLines(after);
-  const std::vector<Change> changes = Changes(CompareLines(a, b));
+  // Only the lines between the common start and end are split, numbered and
+  // searched: a small change to a large text costs little more than
+  // comparing the two.
+  const CommonLines common = FindCommonLines(before, after);
+  const std::string_view beforeMiddle =
+      before.substr(common.headBytes, before.size() - common.headBytes - common.tailBytes);
+  const std::string_view afterMiddle =
+      after.substr(common.headBytes, after.size() - common.headBytes - common.tailBytes);
+  NumberedLines beforeLines;
+  NumberedLines afterLines;
+  {
+    // The lines' table goes before the search begins.
+    LineIds ids;
+    beforeLines = ids.Before(beforeMiddle);
+    afterLines = ids.After(afterMiddle, beforeMiddle, beforeLines.ids);
+  }
+  const std::size_t beforeCount = common.headLines + beforeLines.ids.size() + common.tailLines;
+  const std::vector<Change> changes = Changes(
+      DiffSequences(std::move(beforeLines.ids), std::move(afterLines.ids)), common.headLines);
 
   std::string out;
   out += "--- ";
@@ -129,6 +396,8 @@ std::string UnifiedDiff(std::string_view before, std::string_view after,
   out += "\n+++ ";
   out.append(afterName);
   out += '\n';
+  LineCursor a(before, common.headLines, common.headBytes, beforeLines.marks);
+  LineCursor b(after, common.headLines, common.headBytes, afterLines.marks);
   for (std::size_t first = 0; first < changes.size();) {
     // Changes whose context would touch or overlap share one hunk.
     std::size_t last = first;
@@ -140,7 +409,7 @@ std::string UnifiedDiff(std::string_view before, std::string_view after,
     const Change& head = changes[first];
     const Change& tail = changes[last];
     const std::size_t leading = std::min(around, head.before);
-    const std::size_t trailing = std::min(around, a.size() - (tail.before + tail.deleted));
+    const std::size_t trailing = std::min(around, beforeCount - (tail.before + tail.deleted));
     const std::size_t aStart = head.before - leading;
     const std::size_t bStart = head.after - leading;
     const std::size_t aEnd = tail.before + tail.deleted + trailing;
@@ -151,14 +420,16 @@ std::string UnifiedDiff(std::string_view before, std::string_view after,
     out += " +";
     AppendRange(out, bStart, bEnd - bStart);
     out += " @@\n";
+    a.MoveTo(aStart);
     std::size_t i = aStart;
     for (std::size_t c = first; c <= last; ++c) {
       const Change& change = changes[c];
-      for (; i < change.before; ++i) AppendLine(out, ' ', a[i]);
-      for (std::size_t k = 0; k < change.deleted; ++k) AppendLine(out, '-', a[i++]);
-      for (std::size_t k = 0; k < change.inserted; ++k) AppendLine(out, '+', b[change.after + k]);
+      for (; i < change.before; ++i) AppendLine(out, ' ', a.Take());
+      for (std::size_t k = 0; k < change.deleted; ++k, ++i) AppendLine(out, '-', a.Take());
+      b.MoveTo(change.after);
+      for (std::size_t k = 0; k < change.inserted; ++k) AppendLine(out, '+', b.Take());
     }
-    for (; i < aEnd; ++i) AppendLine(out, ' ', a[i]);
+    for (; i < aEnd; ++i) AppendLine(out, ' ', a.Take());
     first = last + 1;
   }
   return out;
