@@ -22,17 +22,16 @@ namespace formfit {
 
 namespace {
 
+BOOL CALLBACK TakeVisible(HWND window, LPARAM result) {
+  if (!IsWindowVisible(window)) return TRUE;
+  *reinterpret_cast<HWND*>(result) = window;
+  return FALSE;
+}
+
 // The program's visible top-level window: the setup dialog.
 HWND Dialog() {
   HWND found = nullptr;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM result) {
-        if (!IsWindowVisible(window)) return TRUE;
-        *reinterpret_cast<HWND*>(result) = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&found));
+  EnumThreadWindows(GetCurrentThreadId(), TakeVisible, reinterpret_cast<LPARAM>(&found));
   return found;
 }
 
