@@ -40,12 +40,15 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: InstallOnce make FOLDER MEGABYTES | InstallOnce FOLDER [DIFF]\n");
     return 2;
   }
-  const std::string folder = argv[1];
-  const std::string component = folder + "/BIN/grid.wed";
+  SetupChoice choice;
+  choice.cavoFolder = argv[1];
+  choice.componentName = "Grid";
+  choice.componentFile = choice.cavoFolder + "/BIN/grid.wed";
+  choice.mode = Symbol("Add");
+  if (argc == 3) choice.previewFile = argv[2];
   ProgramEnvironment environment;
   const SetupResult result =
-      argc == 3 ? PreviewAction(environment, folder, "Grid", component, Symbol("Add"), argv[2])
-                : SetupAction(environment, folder, "Grid", component, Symbol("Add"));
+      argc == 3 ? PreviewAction(environment, choice) : SetupAction(environment, choice);
   std::printf("%s\n", result.status ? result.status->code.Name().c_str() : "(none)");
   return result.exitStatus;
 }

@@ -15,7 +15,8 @@ namespace formfit {
 // writing can (a word that holds all three closing characters and needs quoting).
 std::optional<std::string> QuoteWord(std::string_view word);
 
-// The words joined by single blanks, each as QuoteWord writes it; none when a word cannot be written.
+// The words joined by single blanks, each as QuoteWord writes it; none when a word cannot be
+// written.
 std::optional<std::string> CommandLineOf(const std::vector<std::string>& words);
 
 // The command line of a silent run that makes the change `choice` asks for:

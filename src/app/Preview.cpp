@@ -44,15 +44,15 @@ bool WriteWhole(FileOps& files, const std::string& path, std::string_view bytes)
 
 }  // namespace
 
-SetupResult PreviewAction(EngineEnvironment& environment, std::string_view folder,
-                          const std::string& componentName, const std::string& componentFile,
-                          Symbol mode, const std::string& previewFile) {
+SetupResult PreviewAction(EngineEnvironment& environment, const SetupChoice& choice) {
   FileOps& real = environment.Files();
   PreviewFileOps preview(real);
   PreviewEnvironment previewEnvironment(environment, preview);
-  SetupResult result = SetupAction(previewEnvironment, folder, componentName, componentFile, mode);
+  SetupResult result = SetupAction(previewEnvironment, choice);
 
-  const FileSpec configuration = ConfigurationPath(folder);
+  const std::string& previewFile = choice.previewFile;
+  const std::string& componentFile = choice.componentFile;
+  const FileSpec configuration = ConfigurationPath(ChosenFolder(choice.cavoFolder));
   const std::string path = configuration.FullPath();
   // A preview never takes the place of the files it reads.
   if (SameFile(previewFile, path) || SameFile(previewFile, componentFile)) {

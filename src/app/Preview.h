@@ -17,9 +17,7 @@ namespace formfit {
 // The result is the one the real run would have had, except that a diff
 // that cannot be written, or a preview file that is the configuration file
 // or the component file, makes it status::kPreviewNotWrittenExitStatus with
-// `ok` false.
-SetupResult PreviewAction(EngineEnvironment& environment, std::string_view folder,
-                          const std::string& componentName, const std::string& componentFile,
-                          Symbol mode, const std::string& previewFile);
+// `ok` false. The diff's file is the choice's preview file.
+SetupResult PreviewAction(EngineEnvironment& environment, const SetupChoice& choice);
 
 }  // namespace formfit

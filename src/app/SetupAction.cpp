@@ -1,5 +1,6 @@
 #include "app/SetupAction.h"
 
+#include "app/Preview.h"
 #include "base/FaultPoint.h"
 
 namespace formfit {
@@ -14,12 +15,13 @@ FileSpec ConfigurationPath(std::string_view folder) {
   return file;
 }
 
-SetupResult SetupAction(EngineEnvironment& environment, std::string_view folder,
-                        const std::string& componentName, const std::string& componentFile,
-                        Symbol mode) {
+SetupResult SetupAction(EngineEnvironment& environment, const SetupChoice& choice) {
   FaultPoint("setup");
   Formfit engine(environment);
-  engine.Init(ConfigurationPath(folder));
+  engine.Init(ConfigurationPath(ChosenFolder(choice.cavoFolder)));
+  const Symbol mode = ChosenMode(choice);
+  const std::string& componentName = choice.componentName;
+  const std::string& componentFile = choice.componentFile;
   SetupResult result;
   if (mode == Symbol("Add")) {
     result.ok = engine.Install(componentName, componentFile);
@@ -31,6 +33,11 @@ SetupResult SetupAction(EngineEnvironment& environment, std::string_view folder,
   result.status = engine.Status();
   if (result.status) result.exitStatus = status::ExitStatus(result.status->code);
   return result;
+}
+
+SetupResult RunChoice(EngineEnvironment& environment, const SetupChoice& choice) {
+  if (choice.silent && !choice.previewFile.empty()) return PreviewAction(environment, choice);
+  return SetupAction(environment, choice);
 }
 
 }  // namespace formfit

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/SetupChoice.h"
 #include "base/FileSpec.h"
 #include "base/Symbol.h"
 #include "engine/Formfit.h"
@@ -29,11 +30,13 @@ struct SetupResult {
 // same: "D:\\VO28" gives "D:\\VO28\\BIN\\DEDUDED.INF".
 FileSpec ConfigurationPath(std::string_view folder);
 
-// Installs (mode Add) or deinstalls (mode Remove) the component named
-// `componentName` from `componentFile` in the installation in `folder`;
-// any other mode changes nothing.
-SetupResult SetupAction(EngineEnvironment& environment, std::string_view folder,
-                        const std::string& componentName, const std::string& componentFile,
-                        Symbol mode);
+// Installs (mode Add, also when the choice gives no mode) or deinstalls
+// (mode Remove) the chosen component from its component file in the chosen
+// installation (see ChosenFolder); any other mode changes nothing.
+SetupResult SetupAction(EngineEnvironment& environment, const SetupChoice& choice);
+
+// The change the choice asks for: a preview in a silent run that asks for
+// one (see Preview.h), else SetupAction.
+SetupResult RunChoice(EngineEnvironment& environment, const SetupChoice& choice);
 
 }  // namespace formfit

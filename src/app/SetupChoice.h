@@ -8,7 +8,6 @@
 #include <string>
 #include <tuple>
 
-#include "app/SetupAction.h"
 #include "base/Symbol.h"
 
 namespace formfit {
@@ -42,9 +41,5 @@ std::string ChosenFolder(const std::string& folder);
 
 // The change asked for: the mode, Add when none is given.
 Symbol ChosenMode(const SetupChoice& choice);
-
-// Makes the change (a preview, in a silent run that asks for one) in the
-// environment; its outcome.
-SetupResult RunChoice(EngineEnvironment& environment, const SetupChoice& choice);
 
 }  // namespace formfit

@@ -3,6 +3,7 @@
 #include "app/Keywords.h"
 #include "app/ProgramEnvironment.h"
 #include "app/RunOptions.h"
+#include "app/SetupAction.h"
 #include "app/SetupChoice.h"
 #include "base/FailureReason.h"
 #include "base/StringRules.h"

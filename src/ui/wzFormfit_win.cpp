@@ -1,4 +1,5 @@
 #include "app/ProgramEnvironment.h"
+#include "app/SetupAction.h"
 #include "app/SetupChoice.h"
 #include "env/ProgramFile.h"
 #include "host/MessageBox.h"

@@ -14,6 +14,7 @@
 #include "app/PreviewFileOps.h"
 #include "app/SetupAction.h"
 #include "support/ApplyUnifiedDiff.h"
+#include "support/ChoiceOf.h"
 #include "support/RecordingEnvironment.h"
 #include "support/TempDir.h"
 #include "support/TextAssert.h"
@@ -70,7 +71,8 @@ class PreviewTest : public ::testing::Test {
 
 void AddGrid(const std::string& folder) {
   RecordingEnvironment environment;
-  ASSERT_EQ(0, SetupAction(environment, folder, "Grid", folder + "/BIN/grid.wed", kAdd).exitStatus);
+  ASSERT_EQ(0, SetupAction(environment, ChoiceOf(folder, "Grid", folder + "/BIN/grid.wed", kAdd))
+                   .exitStatus);
 }
 
 void WriteEmptyComponent(const std::string& folder) {
@@ -126,12 +128,12 @@ TEST_F(PreviewTest, TellsWhatTheRealRunDoesAndChangesNothing) {
                                 : std::string();
 
     RecordingEnvironment previewLog;
-    const SetupResult preview =
-        PreviewAction(previewLog, previewed, row.component, previewed + "/BIN/" + row.componentFile,
-                      row.mode, diffFile);
+    const SetupResult preview = PreviewAction(
+        previewLog, ChoiceOf(previewed, row.component, previewed + "/BIN/" + row.componentFile,
+                             row.mode, diffFile));
     RecordingEnvironment realLog;
-    const SetupResult real = SetupAction(realLog, changed, row.component,
-                                         changed + "/BIN/" + row.componentFile, row.mode);
+    const SetupResult real = SetupAction(
+        realLog, ChoiceOf(changed, row.component, changed + "/BIN/" + row.componentFile, row.mode));
 
     EXPECT_EQ(before, Take(previewed));
     EXPECT_EQ(row.exitStatus, preview.exitStatus);
@@ -172,7 +174,7 @@ TEST_F(PreviewTest, ADiffThatCannotBeWrittenIsNoSuccess) {
     SCOPED_TRACE(row.name);
     RecordingEnvironment environment;
     const SetupResult result =
-        PreviewAction(environment, previewed, "Grid", component, kAdd, row.previewFile);
+        PreviewAction(environment, ChoiceOf(previewed, "Grid", component, kAdd, row.previewFile));
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(10, result.exitStatus);
     EXPECT_EQ(before, Take(previewed));
@@ -187,8 +189,9 @@ TEST_F(PreviewTest, ReadsBackWhatTheRealRunLeaves) {
   Copy();
   PreviewFileOps preview(SystemFileOps());
   RecordingEnvironment previewLog(preview);
-  ASSERT_EQ(
-      0, SetupAction(previewLog, previewed, "Grid", previewed + "/BIN/grid.wed", kAdd).exitStatus);
+  ASSERT_EQ(0,
+            SetupAction(previewLog, ChoiceOf(previewed, "Grid", previewed + "/BIN/grid.wed", kAdd))
+                .exitStatus);
   AddGrid(changed);
 
   // The names as the engine spells them, which the preview keeps them by.
@@ -315,11 +318,13 @@ TEST_F(PreviewTest, PatchAppliesTheDiff) {
   const std::string copy = dir.Path() + "DEDUDED.INF";
   fs::copy_file(previewed + "/BIN/DEDUDED.INF", copy);
   RecordingEnvironment previewLog;
-  ASSERT_EQ(
-      0, PreviewAction(previewLog, previewed, "Grid", previewed + "/BIN/grid.wed", kAdd, diffFile)
-             .exitStatus);
+  ASSERT_EQ(0, PreviewAction(previewLog, ChoiceOf(previewed, "Grid", previewed + "/BIN/grid.wed",
+                                                  kAdd, diffFile))
+                   .exitStatus);
   RecordingEnvironment realLog;
-  ASSERT_EQ(0, SetupAction(realLog, changed, "Grid", changed + "/BIN/grid.wed", kAdd).exitStatus);
+  ASSERT_EQ(
+      0,
+      SetupAction(realLog, ChoiceOf(changed, "Grid", changed + "/BIN/grid.wed", kAdd)).exitStatus);
   const std::string command =
       "/usr/bin/patch --quiet --binary '" + copy + "' '" + diffFile + "' >/dev/null 2>&1";
   ASSERT_EQ(0, std::system(command.c_str()));

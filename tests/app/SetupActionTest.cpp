@@ -7,6 +7,7 @@
 #include "app/SetupAction.h"
 #include "base/StringRules.h"
 #include "support/BackupName.h"
+#include "support/ChoiceOf.h"
 #include "support/FailingFileOps.h"
 #include "support/RecordingEnvironment.h"
 #include "support/TempDir.h"
@@ -57,8 +58,10 @@ TEST_F(SetupActionTest, FolderWithAndWithoutTrailingSeparatorRunAlike) {
   RecordingEnvironment trailed;
   const std::string missing = dir.Path() + "VO27";
 
-  const SetupResult withoutSeparator = SetupAction(bare, missing, "Grid", component, kAdd);
-  const SetupResult withSeparator = SetupAction(trailed, missing + "\\", "Grid", component, kAdd);
+  const SetupResult withoutSeparator =
+      SetupAction(bare, ChoiceOf(missing, "Grid", component, kAdd));
+  const SetupResult withSeparator =
+      SetupAction(trailed, ChoiceOf(missing + "\\", "Grid", component, kAdd));
 
   EXPECT_TRUE(SameText("<time>\nT200\n<time>\nGrid:\t" + component + "\nDEDUDED.INF:\t" + missing +
                            "\\BIN\\DEDUDED.INF\n",
@@ -102,7 +105,8 @@ TEST_F(SetupActionTest, ExitStatusNamesTheOutcome) {
     FailingFileOps files(row.faults);
     RecordingEnvironment environment(files);
 
-    const SetupResult result = SetupAction(environment, folder, "Grid", component, row.mode);
+    const SetupResult result =
+        SetupAction(environment, ChoiceOf(folder, "Grid", component, row.mode));
 
     ASSERT_TRUE(result.status);
     EXPECT_EQ(Symbol(row.code), result.status->code);
@@ -113,7 +117,7 @@ TEST_F(SetupActionTest, ExitStatusNamesTheOutcome) {
   FailingFileOps files;
   files.ReportSize(std::uint64_t{1} << 63);
   RecordingEnvironment environment(files);
-  const SetupResult memoryLow = SetupAction(environment, folder, "Grid", component, kAdd);
+  const SetupResult memoryLow = SetupAction(environment, ChoiceOf(folder, "Grid", component, kAdd));
   ASSERT_TRUE(memoryLow.status);
   EXPECT_EQ(Symbol("DEDUDED_MEMORY_LOW"), memoryLow.status->code);
   EXPECT_EQ(5, memoryLow.exitStatus);
@@ -128,7 +132,8 @@ TEST_F(SetupActionTest, ExitStatusNamesTheOutcome) {
 TEST_F(SetupActionTest, AnotherModeDoesNoWork) {
   RecordingEnvironment environment;
 
-  const SetupResult result = SetupAction(environment, folder, "Grid", component, Symbol(""));
+  const SetupResult result =
+      SetupAction(environment, ChoiceOf(folder, "Grid", component, Symbol("")));
 
   EXPECT_FALSE(result.ok);
   EXPECT_FALSE(result.status);
@@ -157,22 +162,22 @@ TEST_F(SetupActionTest, AddAddAgainRemoveRemoveAgain) {
   const std::string added =
       ReadFile(std::string(FORMFIT_ENGINE_DATA_DIR) + "/DEDUDED-Grid-added.INF");
 
-  const SetupResult first = SetupAction(environment, folder, "Grid", component, kAdd);
+  const SetupResult first = SetupAction(environment, ChoiceOf(folder, "Grid", component, kAdd));
   ASSERT_TRUE(first.ok);
   EXPECT_EQ(Symbol("SUCCESS"), first.status->code);
   EXPECT_TRUE(SameText(added, ReadFile(Configuration())));
   EXPECT_TRUE(SameText(original, ReadFile(Backup(0))));
 
-  ASSERT_TRUE(SetupAction(environment, folder, "Grid", component, kAdd).ok);
+  ASSERT_TRUE(SetupAction(environment, ChoiceOf(folder, "Grid", component, kAdd)).ok);
   EXPECT_TRUE(SameText(added, ReadFile(Configuration())));
   EXPECT_TRUE(SameText(added, ReadFile(Backup(1))));
 
-  ASSERT_TRUE(SetupAction(environment, folder, "Grid", component, kRemove).ok);
+  ASSERT_TRUE(SetupAction(environment, ChoiceOf(folder, "Grid", component, kRemove)).ok);
   const std::string removed = WithOneMoreBlankLineAhead(original);
   EXPECT_TRUE(SameText(removed, ReadFile(Configuration())));
   EXPECT_TRUE(SameText(added, ReadFile(Backup(2))));
 
-  ASSERT_TRUE(SetupAction(environment, folder, "Grid", component, kRemove).ok);
+  ASSERT_TRUE(SetupAction(environment, ChoiceOf(folder, "Grid", component, kRemove)).ok);
   EXPECT_TRUE(SameText(removed, ReadFile(Configuration())));
   EXPECT_TRUE(SameText(removed, ReadFile(Backup(3))));
 }
