@@ -1,6 +1,7 @@
 #include "app/Preview.h"
 
 #include "app/PreviewFileOps.h"
+#include "base/FaultPoint.h"
 #include "base/StringRules.h"
 #include "base/UnifiedDiff.h"
 
@@ -66,6 +67,7 @@ SetupResult PreviewAction(EngineEnvironment& environment, const SetupChoice& cho
   const std::string_view old = before.bytes;
   const std::optional<std::string_view> written = preview.Written(path);
   const std::string name = "BIN/" + configuration.FileName() + configuration.Extension();
+  FaultPoint("diff");
   const std::string diff = UnifiedDiff(old, written.value_or(old), "a/" + name, "b/" + name);
   if (!WriteWhole(real, previewFile, diff)) {
     result.ok = false;
