@@ -12,6 +12,7 @@
 
 #include "app/Keywords.h"
 #include "engine/StatusCodes.h"
+#include "support/SplitLines.h"
 #include "support/TempDir.h"
 
 namespace formfit::test {
@@ -19,13 +20,10 @@ namespace {
 
 const std::string kSourceDir = FORMFIT_SOURCE_DIR;
 
+// The guide's lines without their CR LF.
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
-    lines.push_back(text.substr(start, end - start));
-  }
-  if (start < text.size()) lines.push_back(text.substr(start));
+  for (const std::string_view line : SplitLines(text)) lines.push_back(WithoutCrLf(line));
   return lines;
 }
 

@@ -1,5 +1,3 @@
-#include "base/UnifiedDiff.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -7,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "base/UnifiedDiff.h"
 #include "support/ApplyUnifiedDiff.h"
+#include "support/SplitLines.h"
 #include "support/TempDir.h"
 
 #ifndef _WIN32
@@ -16,6 +16,8 @@
 
 namespace formfit {
 namespace {
+
+using test::SplitLines;
 
 struct Row {
   const char* name;
@@ -42,9 +44,8 @@ const std::vector<Row> kRows = {
     {"crlf against lf is a change", "a\r\nb\n", "a\nb\n", 3,
      kHead + "@@ -1,2 +1,2 @@\n-a\r\n+a\n b\n"},
     {"cr only is one line without lf", "a\rb\r", "a\rc\r", 3,
-     kHead +
-         "@@ -1 +1 @@\n-a\rb\r\n\\ No newline at end of file\n+a\rc\r\n"
-         "\\ No newline at end of file\n"},
+     kHead + "@@ -1 +1 @@\n-a\rb\r\n\\ No newline at end of file\n+a\rc\r\n"
+             "\\ No newline at end of file\n"},
     {"before lacks the final lf", "a\nb", "a\nb\n", 3,
      kHead + "@@ -1,2 +1,2 @@\n a\n-b\n\\ No newline at end of file\n+b\n"},
     {"after lacks the final lf", "a\nb\n", "a\nb", 3,
@@ -70,17 +71,6 @@ TEST(UnifiedDiff, Table) {
     EXPECT_EQ(row.diff, UnifiedDiff(row.before, row.after, "old.ini", "new.ini", row.context))
         << row.name;
   }
-}
-
-std::vector<std::string> SplitLines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    const std::size_t end = std::min(text.find('\n', start), text.size() - 1) + 1;
-    lines.push_back(text.substr(start, end - start));
-    start = end;
-  }
-  return lines;
 }
 
 struct Pair {
@@ -126,8 +116,8 @@ std::vector<Pair> RandomPairs(unsigned seed, int rounds) {
   return pairs;
 }
 
-std::size_t LongestCommonSubsequence(const std::vector<std::string>& a,
-                                     const std::vector<std::string>& b) {
+std::size_t LongestCommonSubsequence(const std::vector<std::string_view>& a,
+                                     const std::vector<std::string_view>& b) {
   std::vector<std::vector<std::size_t>> length(a.size() + 1,
                                                std::vector<std::size_t>(b.size() + 1, 0));
   for (std::size_t i = 1; i <= a.size(); ++i) {
@@ -209,7 +199,7 @@ TEST(UnifiedDiff, ManyChangesGiveANearShortestScript) {
   EXPECT_EQ(after, *applied);
   // A shortest script for such texts changes about a fifth of their lines.
   std::size_t changed = 0;
-  for (const std::string& line : SplitLines(diff)) changed += line[0] == '-' || line[0] == '+';
+  for (const std::string_view line : SplitLines(diff)) changed += line[0] == '-' || line[0] == '+';
   EXPECT_LT(changed - 2, 2 * 30000 / 4);
 }
 
@@ -229,8 +219,8 @@ TEST(UnifiedDiff, PatchAppliesTheDiff) {
     const std::string old = dir.WriteFile("old", pair.before);
     const std::string change = dir.WriteFile("change.diff", diff);
     const std::string patched = dir.Path() + "patched";
-    const std::string command = "/usr/bin/patch --binary --quiet --force -o '" + patched +
-                                "' '" + old + "' -i '" + change + "' >/dev/null 2>&1";
+    const std::string command = "/usr/bin/patch --binary --quiet --force -o '" + patched + "' '" +
+                                old + "' -i '" + change + "' >/dev/null 2>&1";
     ASSERT_EQ(0, std::system(command.c_str())) << diff;
     EXPECT_EQ(pair.after, test::ReadFile(patched)) << diff;
     ++checked;

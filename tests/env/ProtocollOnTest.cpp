@@ -1,10 +1,12 @@
 // The log built with the switch on, writing to this test's own file.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <regex>
 
 #include "env/Protocoll.h"
+#include "support/SplitLines.h"
 #include "support/TempDir.h"
 
 namespace formfit {
@@ -12,12 +14,11 @@ namespace {
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
-  size_t start = 0;
-  for (size_t end = text.find("\r\n"); end != std::string::npos; end = text.find("\r\n", start)) {
-    lines.push_back(text.substr(start, end - start));
-    start = end + 2;
+  for (const std::string_view line : test::SplitLines(text)) {
+    EXPECT_EQ("\r\n", line.substr(line.size() - std::min<std::size_t>(line.size(), 2)))
+        << "a line not ended by CR LF";
+    lines.push_back(test::WithoutCrLf(line));
   }
-  EXPECT_EQ(start, text.size()) << "text behind the last CR LF";
   return lines;
 }
 

@@ -3,21 +3,11 @@
 #include <cstddef>
 #include <vector>
 
+#include "support/SplitLines.h"
+
 namespace formfit::test {
 
 namespace {
-
-std::vector<std::string_view> SplitLines(std::string_view text) {
-  std::vector<std::string_view> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find('\n', start);
-    end = end == std::string_view::npos ? text.size() : end + 1;
-    lines.push_back(text.substr(start, end - start));
-    start = end;
-  }
-  return lines;
-}
 
 // Reads a decimal number at `pos`; none without a digit.
 std::optional<std::size_t> ReadNumber(std::string_view text, std::size_t& pos) {
