@@ -1,6 +1,7 @@
 #include "app/PreviewFileOps.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
 #include <utility>
 
@@ -231,6 +232,16 @@ bool PreviewFileOps::SetReadOnly(const std::string& path) {
   if (!Exists(path)) return false;
   readOnly_[path] = true;
   return true;
+}
+
+std::optional<std::int64_t> PreviewFileOps::LastWriteTime(const std::string& path) {
+  if (removed_.count(path) != 0) return std::nullopt;
+  const auto found = files_.find(path);
+  if (found == files_.end() || found->second->real == path) return real_.LastWriteTime(path);
+  const auto now = std::chrono::system_clock::now().time_since_epoch();
+  const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(now);
+  return WindowsFileTime(
+      seconds.count(), std::chrono::duration_cast<std::chrono::nanoseconds>(now - seconds).count());
 }
 
 std::unique_ptr<OpenFile> PreviewFileOps::OpenRead(const std::string& path) {

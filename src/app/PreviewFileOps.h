@@ -8,6 +8,7 @@
 // file), so a preview holds about as many bytes as the run itself.
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <optional>
@@ -33,6 +34,9 @@ class PreviewFileOps : public FileOps {
   bool IsReadOnly(const std::string& path) override;
   bool ClearReadOnly(const std::string& path) override;
   bool SetReadOnly(const std::string& path) override;
+  // The real file's time while the run has left it as it is; a file the
+  // run made, wrote or gave a new name counts as written at the call.
+  std::optional<std::int64_t> LastWriteTime(const std::string& path) override;
   std::unique_ptr<OpenFile> OpenRead(const std::string& path) override;
   // A real file the run could open only after clearing its read-only
   // attribute counts as writable once the attribute is cleared here.

@@ -1,5 +1,6 @@
 #include "base/FileOps.h"
 
+#include <limits>
 #include <new>
 
 namespace formfit {
@@ -27,6 +28,19 @@ FileContents ReadWholeFile(FileOps& files, const std::string& path) {
   }
   contents.state = FileContents::State::kRead;
   return contents;
+}
+
+std::int64_t WindowsFileTime(std::int64_t seconds, std::int64_t nanoseconds) {
+  constexpr std::int64_t kSecondsBefore1970 = 11644473600;
+  constexpr std::int64_t kTicksPerSecond = 10000000;
+  // One second of margin at either end leaves room for the nanoseconds.
+  constexpr std::int64_t kLatest =
+      std::numeric_limits<std::int64_t>::max() / kTicksPerSecond - kSecondsBefore1970 - 1;
+  constexpr std::int64_t kEarliest =
+      std::numeric_limits<std::int64_t>::min() / kTicksPerSecond - kSecondsBefore1970 + 1;
+  if (seconds > kLatest) return std::numeric_limits<std::int64_t>::max();
+  if (seconds < kEarliest) return std::numeric_limits<std::int64_t>::min();
+  return (seconds + kSecondsBefore1970) * kTicksPerSecond + nanoseconds / 100;
 }
 
 std::optional<std::string> WriteTemporary(FileOps& files, const std::string& beside,

@@ -56,6 +56,10 @@ class FileOps {
   virtual bool ClearReadOnly(const std::string& path) = 0;
   // Sets the read-only attribute; false when it cannot be set.
   virtual bool SetReadOnly(const std::string& path) = 0;
+  // When the plain file at `path` was last written, as a Windows file time
+  // (see WindowsFileTime); none for a folder, a link, anything else that is
+  // not a plain file, and a missing path. A link is not followed.
+  virtual std::optional<std::int64_t> LastWriteTime(const std::string& path) = 0;
   // Null when the file cannot be opened for reading (missing, a folder, or
   // held open by someone else without sharing). Others may read it meanwhile.
   virtual std::unique_ptr<OpenFile> OpenRead(const std::string& path) = 0;
@@ -92,6 +96,11 @@ class FileOps {
 
 // The real file system.
 FileOps& SystemFileOps();
+
+// The Windows file time, in 100-nanosecond intervals since 1601-01-01 UTC,
+// of the moment `nanoseconds` after `seconds` after 1970-01-01 UTC; moments
+// beyond its range give its ends.
+std::int64_t WindowsFileTime(std::int64_t seconds, std::int64_t nanoseconds);
 
 // A whole file's bytes, read with one buffer of the file's size.
 struct FileContents {

@@ -143,6 +143,14 @@ class PosixFileOps : public FileOps {
            0;
   }
 
+  std::optional<std::int64_t> LastWriteTime(const std::string& path) override {
+    struct stat info {};
+    if (::lstat(NativePath(path).c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+      return std::nullopt;
+    }
+    return WindowsFileTime(info.st_mtim.tv_sec, info.st_mtim.tv_nsec);
+  }
+
   std::unique_ptr<OpenFile> OpenRead(const std::string& path) override {
     return Open(path, O_RDONLY);
   }

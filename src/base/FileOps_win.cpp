@@ -149,6 +149,17 @@ class WinFileOps : public FileOps {
     return SetFileAttributesA(path.c_str(), readOnly) != 0;
   }
 
+  std::optional<std::int64_t> LastWriteTime(const std::string& path) override {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ||
+        (data.dwFileAttributes &
+         (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DEVICE))) {
+      return std::nullopt;
+    }
+    const FILETIME& time = data.ftLastWriteTime;
+    return static_cast<std::int64_t>(std::uint64_t{time.dwHighDateTime} << 32 | time.dwLowDateTime);
+  }
+
   std::unique_ptr<OpenFile> OpenRead(const std::string& path) override {
     return Open(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE);
   }

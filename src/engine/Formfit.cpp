@@ -1,15 +1,17 @@
 #include "engine/Formfit.h"
 
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
 #include <cstdio>
-#include <functional>
 #include <new>
+#include <string>
 #include <utility>
 
-#include "base/FaultPoint.h"
 #include "base/StringRules.h"
+#include "engine/ConfigurationRun.h"
 #include "engine/StatusCodes.h"
 #include "engine/TextNumbers.h"
-#include "engine/qIniFile.h"
 
 namespace formfit {
 
@@ -18,191 +20,79 @@ namespace {
 constexpr char kCrLf[] = "\r\n";
 constexpr unsigned kBackupNames = 1000;
 
-// The language texts that tell Install and Deinstall apart.
-struct RunTexts {
-  unsigned heading;
-  unsigned caption;
-  unsigned success;
-};
+constexpr RunTexts kInstallTexts{text::kInstallHeading, text::kInstallCaption};
+constexpr RunTexts kDeinstallTexts{text::kDeinstallHeading, text::kDeinstallCaption};
+constexpr RunTexts kCheckTexts{text::kCheckHeading, text::kCheckCaption};
+constexpr RunTexts kRestoreTexts{text::kRestoreHeading, text::kRestoreCaption};
 
-constexpr RunTexts kInstallTexts{text::kInstallHeading, text::kInstallCaption, text::kInstalled};
-constexpr RunTexts kDeinstallTexts{text::kDeinstallHeading, text::kDeinstallCaption,
-                                   text::kDeinstalled};
-
-bool Overwrite(OpenFile& file, std::string_view bytes) {
-  return file.SeekStart() && file.Write(bytes) && file.SetLength(bytes.size());
+// The numbered backup `number` of `file`: `file` up to its last "." and the
+// number in three digits.
+std::string BackupPath(const std::string& file, unsigned number) {
+  const std::size_t dot = file.rfind('.');
+  char digits[16];
+  std::snprintf(digits, sizeof digits, ".%03u", number);
+  return (dot == std::string::npos ? file : file.substr(0, dot)) + digits;
 }
 
-// What a run makes of the text as read: the new text, and whether the run
-// has done what it was asked to.
-struct Edited {
-  std::string text;
-  bool done = true;
-};
-
-// One Install or Deinstall on the configuration file: Open checks both files
-// and reads them, Change edits the text, backs the file up and writes the
-// new text over it.
-class ConfigurationRun {
- public:
-  ConfigurationRun(Formfit& engine, EngineEnvironment& environment, RunTexts texts)
-      : engine_(engine), environment_(environment), files_(environment.Files()), texts_(texts) {}
-
-  // Checks both files, reads the component and the configuration file whole,
-  // keeping the file open. False with the status set when the run must stop.
-  bool Open(const std::string& componentName, const std::string& componentFile);
-
-  // Edits the text as read with edit(text, component). When the edit did
-  // what was asked, backs the file up and writes the new text over it; on
-  // failure puts the original bytes back. Sets the final status.
-  bool Change(const std::function<Edited(std::string, const Component&)>& edit);
-
- private:
-  bool Fail(const char* code, std::string description);
-  bool MemoryLow();
-  bool ReadWhole();
-  bool CloseFile();
-  bool RestoreOriginal();
-  void Log(std::string_view step) { environment_.Log(step); }
-  std::string T(unsigned number) { return environment_.Text(number); }
-
-  Formfit& engine_;
-  EngineEnvironment& environment_;
-  FileOps& files_;
-  RunTexts texts_;
-  std::string path_;
-  std::string componentFile_;
-  Component component_;
-  bool wasReadOnly_ = false;
-  bool written_ = false;
-  std::unique_ptr<OpenFile> file_;
-  std::uint64_t size_ = 0;
-  std::string original_;
-  std::string backupName_;
-};
-
-bool ConfigurationRun::Fail(const char* code, std::string description) {
-  file_.reset();
-  // A run that stops before it writes leaves the file as it found it, its
-  // read-only attribute too.
-  if (wasReadOnly_ && !written_) files_.SetReadOnly(path_);
-  engine_.StatusSet(Symbol(code), T(texts_.caption), std::move(description));
-  return false;
+// The number a backup word gives: digits only, 0 to 999; none otherwise.
+std::optional<unsigned> BackupNumber(std::string_view digits) {
+  if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos) {
+    return std::nullopt;
+  }
+  digits.remove_prefix(std::min(digits.find_first_not_of('0'), digits.size() - 1));
+  if (digits.size() > 3) return std::nullopt;
+  return static_cast<unsigned>(std::stoul(std::string(digits)));
 }
 
-bool ConfigurationRun::Open(const std::string& componentName, const std::string& componentFile) {
-  engine_.StatusClear();
-  const FileSpec& file = engine_.ConfigurationFile();
-  std::string folder = file.Drive() + file.Path();
-  if (!folder.empty() && !IsPathSeparator(folder.back())) folder += '\\';
-  path_ = file.FullPath();
-  componentFile_ = componentFile;
-
-  environment_.LogTimestamp();
-  environment_.Log(T(texts_.heading));
-  environment_.LogTimestamp();
-  environment_.Log(componentName + ":\t" + componentFile);
-  environment_.Log(file.FileName() + file.Extension() + ":\t" + path_);
-
-  if (!files_.Exists(path_)) {
-    return Fail(status::kConfigurationNotFound, T(text::kNotFoundBeforeFolder) + kCrLf +
-                                                    Lower(folder) + kCrLf + kCrLf +
-                                                    T(text::kNotFoundAfterFolder));
+// The name of the backup asked for, as a message gives it: the number's
+// three digits, or what was asked as it stands when it is no number.
+std::string AskedBackup(const std::string& file, std::string_view backup) {
+  if (const std::optional<unsigned> number = BackupNumber(backup)) {
+    return BackupPath(file, *number);
   }
-  if (!files_.Exists(componentFile)) {
-    return Fail(status::kComponentFileNotFound, T(text::kComponentFileBefore) + kCrLf +
-                                                    componentFile + kCrLf + kCrLf +
-                                                    T(text::kComponentFileAfter));
-  }
-  // Read once: a component file that cannot be read yields no entries.
-  component_ = Component::Read(qIniFile(componentFile, files_).Contents(), componentName);
-  Log("component file read: " + std::to_string(component_.Contents().size()) + " contents");
-
-  // The file is opened and read before the backup is made, so a file that
-  // someone else holds open is reported as such and leaves no backup behind,
-  // and the backup holds exactly the bytes that a failed write puts back.
-  wasReadOnly_ = files_.IsReadOnly(path_);
-  files_.ClearReadOnly(path_);
-  file_ = files_.OpenReadWrite(path_);
-  if (!file_) return Fail(status::kOpenError, T(text::kOpenError) + kCrLf + path_);
-  return ReadWhole();
+  const std::size_t dot = file.rfind('.');
+  return (dot == std::string::npos ? file : file.substr(0, dot)) + "." + std::string(backup);
 }
 
-bool ConfigurationRun::MemoryLow() {
-  return Fail(status::kMemoryLow, T(text::kMemoryLow) + " " + std::to_string(size_ / 1024));
-}
-
-bool ConfigurationRun::ReadWhole() {
-  const std::optional<std::uint64_t> size = file_->SeekEnd();
-  if (!size) return Fail(status::kReadError, T(text::kReadError));
-  size_ = *size;
-  environment_.Log(T(text::kSizeLog) + "\t" + std::to_string(size_));
-
-  // A size the address space cannot hold counts as lack of memory, like a
-  // failed allocation.
-  if (size_ > original_.max_size()) return MemoryLow();
-  try {
-    original_.resize(static_cast<std::size_t>(size_));
-  } catch (const std::bad_alloc&) {
-    return MemoryLow();
+// The backup Restore puts back: the one asked for, or the newest plain file
+// among them all; none when there is no such file.
+std::optional<std::string> ChosenBackup(FileOps& files, const std::string& file,
+                                        std::string_view backup) {
+  if (!backup.empty()) {
+    const std::optional<unsigned> number = BackupNumber(backup);
+    if (!number) return std::nullopt;
+    const std::string path = BackupPath(file, *number);
+    if (!files.LastWriteTime(path)) return std::nullopt;
+    return path;
   }
-  if (!file_->SeekStart() || file_->Read(original_.data(), original_.size()) != original_.size()) {
-    return Fail(status::kReadError, T(text::kReadError));
-  }
-  return true;
-}
-
-bool ConfigurationRun::CloseFile() {
-  const bool closed = file_->Close();
-  file_.reset();
-  return closed;
-}
-
-bool ConfigurationRun::RestoreOriginal() {
-  // First on the handle still held; a handle that broke down, or one that is
-  // gone because closing it failed, gives way to a fresh open.
-  if (file_ && Overwrite(*file_, original_) && CloseFile()) return true;
-  file_.reset();
-  const std::unique_ptr<OpenFile> again = files_.OpenReadWrite(path_);
-  return again && Overwrite(*again, original_) && again->Close();
-}
-
-bool ConfigurationRun::Change(const std::function<Edited(std::string, const Component&)>& edit) {
-  Edited edited;
-  try {
-    // One copy of the text beside the original, with room for all the edit
-    // can add, so that neither is copied again while the edit runs.
-    std::string text;
-    text.reserve(original_.size() + component_.MostAddedBytes());
-    text.append(original_);
-    edited = edit(std::move(text), component_);
-  } catch (const std::bad_alloc&) {
-    // The file is untouched.
-    return MemoryLow();
-  }
-  if (!edited.done) {
-    return Fail(status::kNotPlaced, T(text::kNotPlaced) + kCrLf + componentFile_);
-  }
-
-  if (!engine_.CreateBackup(path_, original_, backupName_)) {
-    return Fail(status::kBackupError, T(text::kBackupError) + kCrLf + path_);
-  }
-  environment_.Log(T(text::kBackupLogFirst) + "\t\t" + T(text::kBackupLogSecond));
-
-  written_ = true;
-  FaultPoint("write");
-  if (!Overwrite(*file_, edited.text) || !CloseFile()) {
-    if (RestoreOriginal()) {
-      return Fail(status::kWriteError, T(text::kWriteErrorRestored) + kCrLf + path_);
+  std::optional<std::string> newest;
+  std::int64_t newestTime = 0;
+  for (unsigned candidate = 0; candidate < kBackupNames; ++candidate) {
+    const std::string path = BackupPath(file, candidate);
+    const std::optional<std::int64_t> time = files.LastWriteTime(path);
+    // Counting up, a tie goes to the higher number.
+    if (time && (!newest || *time >= newestTime)) {
+      newest = path;
+      newestTime = *time;
     }
-    // The file is neither new nor old: the user must know where the old
-    // contents are.
-    return Fail(status::kWriteError, T(text::kWriteErrorInBackup) + kCrLf + Lower(backupName_));
   }
-  Log("configuration file written: " + std::to_string(edited.text.size()) + " bytes");
-  return engine_.StatusSet(Symbol(status::kSuccess), T(texts_.caption),
-                           T(texts_.success) + kCrLf + Lower(backupName_));
+  return newest;
 }
+
+// What Check says of each finding, in the order of Formfit::Finding.
+struct CheckOutcome {
+  const char* code;
+  unsigned description;
+  const char* log;
+};
+
+constexpr CheckOutcome kCheckOutcomes[] = {
+    {status::kNotPlaced, text::kNotPlaced, "component not placed"},
+    {status::kNotInstalled, text::kCheckNotInstalled, "component not installed"},
+    {status::kInstalled, text::kCheckInstalled, "component installed"},
+    {status::kInstalledInPart, text::kCheckInPart,
+     "component installed in part or from another version"},
+};
 
 }  // namespace
 
@@ -216,8 +106,8 @@ Formfit& Formfit::Init(const FileSpec& file) {
 
 bool Formfit::Install(const std::string& componentName, const std::string& componentFile) {
   ConfigurationRun run(*this, environment_, kInstallTexts);
-  return run.Open(componentName, componentFile) &&
-         run.Change([&](std::string text, const Component& component) {
+  return run.Begin(componentName, componentFile) && run.OpenToChange() &&
+         run.Change(text::kInstalled, [&](std::string text, const Component& component) {
            Reinstallation result = ComponentReinstall(std::move(text), component);
            environment_.Log(result.placed ? "component placed" : "component not placed");
            return Edited{std::move(result.text), result.placed};
@@ -226,12 +116,54 @@ bool Formfit::Install(const std::string& componentName, const std::string& compo
 
 bool Formfit::Deinstall(const std::string& componentName, const std::string& componentFile) {
   ConfigurationRun run(*this, environment_, kDeinstallTexts);
-  return run.Open(componentName, componentFile) &&
-         run.Change([&](std::string text, const Component& component) {
+  return run.Begin(componentName, componentFile) && run.OpenToChange() &&
+         run.Change(text::kDeinstalled, [&](std::string text, const Component& component) {
            Edited result{ComponentRemove(std::move(text), component)};
            environment_.Log("component removed");
            return result;
          });
+}
+
+bool Formfit::Check(const std::string& componentName, const std::string& componentFile) {
+  ConfigurationRun run(*this, environment_, kCheckTexts);
+  if (!run.Begin(componentName, componentFile) || !run.OpenToRead()) return false;
+  Finding finding;
+  try {
+    finding = ComponentCheck(run.Original(), run.ReadComponent());
+  } catch (const std::bad_alloc&) {
+    return run.MemoryLow();
+  }
+  const CheckOutcome& outcome = kCheckOutcomes[static_cast<std::size_t>(finding)];
+  run.Log(outcome.log);
+  std::string description = run.T(outcome.description) + kCrLf + run.ComponentFile();
+  return finding == Finding::kInstalled ? run.Succeed(outcome.code, std::move(description))
+                                        : run.Fail(outcome.code, std::move(description));
+}
+
+bool Formfit::Restore(std::string_view backup) {
+  ConfigurationRun run(*this, environment_, kRestoreTexts);
+  if (!run.Begin()) return false;
+  FileOps& files = environment_.Files();
+  // The backup is chosen and read before the file is touched, so that a
+  // missing one changes nothing at all.
+  const std::optional<std::string> chosen = ChosenBackup(files, run.Path(), backup);
+  const FileContents contents = chosen ? ReadWholeFile(files, *chosen) : FileContents{};
+  if (contents.state != FileContents::State::kRead) {
+    const std::string asked = backup.empty() ? run.Folder() : AskedBackup(run.Path(), backup);
+    return run.Fail(status::kNoBackup, run.T(text::kNoBackup) + kCrLf + Lower(asked));
+  }
+  if (!run.OpenToChange()) return false;
+  if (contents.bytes == run.Original()) {
+    run.Log("configuration file equals the backup: " + *chosen);
+    return run.Succeed(status::kSuccess, run.T(text::kBackupInPlace) + kCrLf + Lower(*chosen));
+  }
+  if (!run.BackUp()) return false;
+  run.Log("backup made: " + run.BackupName());
+  if (!run.Write(contents.bytes)) return false;
+  run.Log("backup put back: " + *chosen);
+  return run.Succeed(status::kSuccess, run.T(text::kRestored) + kCrLf + Lower(*chosen) + kCrLf +
+                                           run.T(text::kRestoredPreviousSaved) + kCrLf +
+                                           Lower(run.BackupName()));
 }
 
 bool Formfit::StatusSet(Symbol code, std::string caption, std::string description) {
@@ -246,8 +178,6 @@ bool Formfit::StatusClear() {
 
 bool Formfit::CreateBackup(const std::string& file, std::string_view bytes,
                            std::string& backupName) {
-  const std::size_t dot = file.rfind('.');
-  const std::string base = dot == std::string::npos ? file : file.substr(0, dot);
   FileOps& files = environment_.Files();
   // Only a run that goes on to change the file clears up: one that stops
   // earlier leaves everything on disk as it found it. A temporary file is not
@@ -259,9 +189,7 @@ bool Formfit::CreateBackup(const std::string& file, std::string_view bytes,
   const std::optional<std::string> temporary = WriteTemporary(files, file, bytes);
   if (!temporary) return false;
   for (unsigned number = 0; number < kBackupNames; ++number) {
-    char digits[16];
-    std::snprintf(digits, sizeof digits, ".%03u", number);
-    const std::string name = base + digits;
+    const std::string name = BackupPath(file, number);
     const Naming naming = files.NameNew(*temporary, name);
     if (naming == Naming::kTaken) continue;
     if (naming == Naming::kFailed) break;

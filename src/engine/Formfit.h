@@ -2,8 +2,9 @@
 // file DEDUDED.INF, or takes it out again.
 //
 // The text operations (Block*, Component*) take the whole configuration text
-// as bytes and return the new whole text; they touch no file. Install and
-// Deinstall are the file-level runs: check, back up, read, rewrite, status.
+// as bytes and return the new whole text or what they find in it; they touch
+// no file. Install, Deinstall, Check and Restore are the file-level runs:
+// check, read, back up, rewrite, status.
 #pragma once
 
 #include <optional>
@@ -68,6 +69,25 @@ class Formfit {
   // Taking out a component that is not in the file is a success.
   bool Deinstall(const std::string& componentName, const std::string& componentFile);
 
+  // Finds out whether the component is in the configuration file, as
+  // ComponentCheck tells, and writes nothing: no backup, no rewrite, the
+  // read-only attribute as it was. True when the component is installed
+  // (COMPONENT_INSTALLED); otherwise the status is COMPONENT_NOT_INSTALLED,
+  // COMPONENT_INSTALLED_IN_PART or COMPONENT_NOT_PLACED, or says why the
+  // files could not be read as for Install.
+  bool Check(const std::string& componentName, const std::string& componentFile);
+
+  // Puts the numbered backup `backup` of the configuration file back: its
+  // number as a command line gives it, 0 to 999 with leading zeros or
+  // without; when empty, the newest backup by its last write time, and of
+  // two as new the higher number. True when the file was rewritten, or held
+  // the backup's bytes already (then nothing is written, no backup is made
+  // and the read-only attribute stays as it was); the status is SUCCESS
+  // then. Otherwise it is BACKUP_NOT_FOUND when there is no such backup, the
+  // number is none, or the backup is not a plain file that can be read whole
+  // (a folder, a link), and nothing changes; or it says why as for Install.
+  bool Restore(std::string_view backup);
+
   const std::optional<StatusLabel>& Status() const { return status_; }
   bool StatusSet(Symbol code, std::string caption, std::string description);
   bool StatusClear();
@@ -117,6 +137,21 @@ class Formfit {
     bool placed = false;
   };
   static Reinstallation ComponentReinstall(std::string text, const Component& component);
+
+  // What ComponentCheck finds of a component in a text.
+  enum class Finding {
+    // The component places nothing in the text (as for Install).
+    kNotPlaced,
+    // Taking the component out would change nothing.
+    kNotInstalled,
+    // Taking it out takes out the very lines, blank lines aside, that it
+    // takes out of the text after a fresh ComponentReinstall.
+    kInstalled,
+    // Something else: a part of it, or another version of its entries.
+    kInPart,
+  };
+  // The finding, in the order above: the first that holds.
+  static Finding ComponentCheck(const std::string& text, const Component& component);
 
  private:
   EngineEnvironment& environment_;

@@ -17,13 +17,20 @@ inline constexpr char kReadError[] = "DEDUDED_READ_ERROR";
 inline constexpr char kBackupError[] = "DEDUDED_BACKUP_ERROR";
 inline constexpr char kWriteError[] = "DEDUDED_WRITE_ERROR";
 inline constexpr char kNotPlaced[] = "COMPONENT_NOT_PLACED";
+// What Check finds: the component whole, nothing of it, or something else.
+inline constexpr char kInstalled[] = "COMPONENT_INSTALLED";
+inline constexpr char kNotInstalled[] = "COMPONENT_NOT_INSTALLED";
+inline constexpr char kInstalledInPart[] = "COMPONENT_INSTALLED_IN_PART";
+// Restore found no backup under the number asked for, or none at all, that
+// is a plain file it can read.
+inline constexpr char kNoBackup[] = "BACKUP_NOT_FOUND";
 
 struct CodeExit {
   const char* code;
   int exitStatus;
 };
 
-inline constexpr std::array<CodeExit, 9> kExitStatuses{{
+inline constexpr std::array<CodeExit, 13> kExitStatuses{{
     {kSuccess, 0},
     {kConfigurationNotFound, 2},
     {kComponentFileNotFound, 3},
@@ -33,6 +40,10 @@ inline constexpr std::array<CodeExit, 9> kExitStatuses{{
     {kBackupError, 7},
     {kWriteError, 8},
     {kNotPlaced, 9},
+    {kInstalled, 0},
+    {kNotInstalled, 12},
+    {kInstalledInPart, 13},
+    {kNoBackup, 14},
 }};
 
 // The exit status of a silent run that asked for no change (a mode that is

@@ -1,5 +1,5 @@
 // The numbers of the engine's language texts (Formfit.sys, section
-// "Language"): its log lines and the statuses of Install and Deinstall.
+// "Language"): its log lines and the statuses of its runs.
 #pragma once
 
 #include <array>
@@ -26,6 +26,18 @@ inline constexpr unsigned kBackupError = 216;
 inline constexpr unsigned kWriteErrorRestored = 217;
 inline constexpr unsigned kWriteErrorInBackup = 220;
 inline constexpr unsigned kNotPlaced = 221;
+inline constexpr unsigned kCheckHeading = 222;
+inline constexpr unsigned kCheckCaption = 223;
+inline constexpr unsigned kCheckInstalled = 224;
+inline constexpr unsigned kCheckNotInstalled = 225;
+inline constexpr unsigned kCheckInPart = 226;
+inline constexpr unsigned kOpenToReadError = 227;
+inline constexpr unsigned kRestoreHeading = 228;
+inline constexpr unsigned kRestoreCaption = 229;
+inline constexpr unsigned kRestored = 230;
+inline constexpr unsigned kRestoredPreviousSaved = 231;
+inline constexpr unsigned kBackupInPlace = 232;
+inline constexpr unsigned kNoBackup = 233;
 
 // Every number above: each has a text in both shipped language files.
 inline constexpr std::array kEngineTexts{
@@ -49,6 +61,18 @@ inline constexpr std::array kEngineTexts{
     kWriteErrorRestored,
     kWriteErrorInBackup,
     kNotPlaced,
+    kCheckHeading,
+    kCheckCaption,
+    kCheckInstalled,
+    kCheckNotInstalled,
+    kCheckInPart,
+    kOpenToReadError,
+    kRestoreHeading,
+    kRestoreCaption,
+    kRestored,
+    kRestoredPreviousSaved,
+    kBackupInPlace,
+    kNoBackup,
 };
 
 }  // namespace formfit::text

@@ -89,6 +89,11 @@ bool FailingFileOps::SetReadOnly(const std::string& path) {
   return !Hit(FileOp::SetReadOnly) && SystemFileOps().SetReadOnly(path);
 }
 
+std::optional<std::int64_t> FailingFileOps::LastWriteTime(const std::string& path) {
+  if (Hit(FileOp::LastWriteTime)) return std::nullopt;
+  return SystemFileOps().LastWriteTime(path);
+}
+
 std::unique_ptr<OpenFile> FailingFileOps::OpenRead(const std::string& path) {
   if (Hit(FileOp::OpenRead)) return nullptr;
   return Wrapped(SystemFileOps().OpenRead(path), *this);
