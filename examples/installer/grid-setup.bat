@@ -6,6 +6,9 @@ rem                                   Formfit enter the component GridCtl in
 rem                                   FOLDER\BIN\DEDUDED.INF
 rem   grid-setup.bat FOLDER Remove    has Formfit take it out again, then
 rem                                   deletes FOLDER\BIN\grid.wed
+rem   grid-setup.bat FOLDER Check     asks Formfit whether it is installed
+rem   grid-setup.bat FOLDER Restore   has Formfit put the newest backup of
+rem                                   DEDUDED.INF back (undo-last-change.bat)
 rem
 rem formfit.exe is the one of the release zip, one folder up, unless FORMFIT
 rem names another. Prints one line "Formfit: exit status N: MEANING", appends
@@ -13,7 +16,7 @@ rem it to Formfit's log "%TEMP%\Grid setup.log" and ends with Formfit's exit
 rem status. A failed setup takes back the grid.wed it copied.
 setlocal
 if "%~1"=="" (
-  echo usage: grid-setup.bat FOLDER [Remove] 1>&2
+  echo usage: grid-setup.bat FOLDER [Remove^|Check^|Restore] 1>&2
   exit /b 1
 )
 set "folder=%~1"
@@ -43,8 +46,8 @@ if not errorlevel 1 set copied=1
 set status=%errorlevel%
 
 set "meaning=an unknown status"
-if "%status%"=="0" set "meaning=the change was made"
-if "%status%"=="1" set "meaning=no change was asked for: the mode is neither Add nor Remove"
+if "%status%"=="0" set "meaning=the change was made (mode=Check: the component is installed)"
+if "%status%"=="1" set "meaning=no change was asked for: the mode is none of Add, Remove, Check and Restore"
 if "%status%"=="2" set "meaning=the folder is no installation: BIN\DEDUDED.INF is missing"
 if "%status%"=="3" set "meaning=the component file is missing"
 if "%status%"=="4" set "meaning=the configuration file cannot be opened"
@@ -55,6 +58,9 @@ if "%status%"=="8" set "meaning=the configuration file cannot be written; its ol
 if "%status%"=="9" set "meaning=nothing of the component could be placed; the file is unchanged"
 if "%status%"=="10" set "meaning=the preview could not be written"
 if "%status%"=="11" set "meaning=the program failed inside; DEDUDED.INF is whole, as before or fully changed"
+if "%status%"=="12" set "meaning=mode=Check: the component is not installed"
+if "%status%"=="13" set "meaning=mode=Check: the component is installed in part, or from another version of its component file"
+if "%status%"=="14" set "meaning=mode=Restore: there is no such backup to put back; nothing changed"
 echo Formfit: exit status %status%: %meaning%
 >>"%log%" echo Formfit: exit status %status%: %meaning%
 

@@ -63,9 +63,9 @@ Var MadeBin     ; 1 when this setup created its BIN folder
   Function ${un}FormfitMeaning
     ${Select} $Status
       ${Case} 0
-        StrCpy $R0 "the change was made"
+        StrCpy $R0 "the change was made (mode=Check: the component is installed)"
       ${Case} 1
-        StrCpy $R0 "no change was asked for: the mode is neither Add nor Remove"
+        StrCpy $R0 "no change was asked for: the mode is none of Add, Remove, Check and Restore"
       ${Case} 2
         StrCpy $R0 "the folder is no installation: BIN\DEDUDED.INF is missing"
       ${Case} 3
@@ -86,6 +86,12 @@ Var MadeBin     ; 1 when this setup created its BIN folder
         StrCpy $R0 "the preview could not be written"
       ${Case} 11
         StrCpy $R0 "the program failed inside; DEDUDED.INF is whole, as before or fully changed"
+      ${Case} 12
+        StrCpy $R0 "mode=Check: the component is not installed"
+      ${Case} 13
+        StrCpy $R0 "mode=Check: the component is installed in part, or from another version of its component file"
+      ${Case} 14
+        StrCpy $R0 "mode=Restore: there is no such backup to put back; nothing changed"
       ${CaseElse}
         StrCpy $R0 "an unknown status"
     ${EndSelect}

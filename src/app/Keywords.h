@@ -5,7 +5,8 @@
 // the first word that carries it counts; the value is the rest of that word
 // as written. Words that carry no key are ignored. The keys: "cavopath="
 // (the installation folder), "component=" (the component's name),
-// "compfile=" (the component file), "mode=" (Add or Remove), "silent" (run
+// "compfile=" (the component file), "mode=" (Add, Remove, Check or
+// Restore), "backup=" (the number of the backup Restore puts back), "silent" (run
 // without showing anything; any word that begins with it, such as SILENT or
 // silentmode), and for installers "preview=" (a silent run writes the diff
 // of its change to this file and changes nothing), "log=" (the setup log
@@ -31,6 +32,7 @@ inline constexpr Keyword kKeywords[] = {
     {"component=", [](SetupChoice& c, std::string v) { c.componentName = std::move(v); }},
     {"compfile=", [](SetupChoice& c, std::string v) { c.componentFile = std::move(v); }},
     {"mode=", [](SetupChoice& c, std::string v) { c.mode = Symbol(v); }},
+    {"backup=", [](SetupChoice& c, std::string v) { c.backup = std::move(v); }},
     {"silent", [](SetupChoice& c, std::string) { c.silent = true; }},
     {"preview=", [](SetupChoice& c, std::string v) { c.previewFile = std::move(v); }},
     {"log=", [](SetupChoice& c, std::string v) { c.logFile = std::move(v); }},

@@ -10,18 +10,24 @@ namespace formfit {
 namespace {
 
 // The engine's environment with the preview's file system in place of the
-// real one; texts and log lines as the run's own.
+// real one; texts and log lines as the run's own, until it is muted.
 class PreviewEnvironment : public EngineEnvironment {
  public:
   PreviewEnvironment(EngineEnvironment& real, PreviewFileOps& files) : real_(real), files_(files) {}
   FileOps& Files() override { return files_; }
   std::string Text(unsigned number) override { return real_.Text(number); }
-  void LogTimestamp() override { real_.LogTimestamp(); }
-  void Log(std::string_view text) override { real_.Log(text); }
+  void LogTimestamp() override {
+    if (!muted_) real_.LogTimestamp();
+  }
+  void Log(std::string_view text) override {
+    if (!muted_) real_.Log(text);
+  }
+  void Mute() { muted_ = true; }
 
  private:
   EngineEnvironment& real_;
   PreviewFileOps& files_;
+  bool muted_ = false;
 };
 
 // Windows file names: case and the two separators do not matter.
@@ -50,6 +56,14 @@ SetupResult PreviewAction(EngineEnvironment& environment, const SetupChoice& cho
   PreviewFileOps preview(real);
   PreviewEnvironment previewEnvironment(environment, preview);
   SetupResult result = SetupAction(previewEnvironment, choice);
+  // A check writes nothing; its preview shows what an Add would change. The
+  // log and the outcome stay the check's.
+  if (ChosenMode(choice) == Symbol("Check")) {
+    SetupChoice add = choice;
+    add.mode = Symbol("Add");
+    previewEnvironment.Mute();
+    SetupAction(previewEnvironment, add);
+  }
 
   const std::string& previewFile = choice.previewFile;
   const std::string& componentFile = choice.componentFile;

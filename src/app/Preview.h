@@ -17,7 +17,8 @@ namespace formfit {
 // The result is the one the real run would have had, except that a diff
 // that cannot be written, or a preview file that is the configuration file
 // or the component file, makes it status::kPreviewNotWrittenExitStatus with
-// `ok` false. The diff's file is the choice's preview file.
+// `ok` false. The diff's file is the choice's preview file. A check's diff is
+// the one an Add of its component would make; its outcome is the check's.
 SetupResult PreviewAction(EngineEnvironment& environment, const SetupChoice& choice);
 
 }  // namespace formfit

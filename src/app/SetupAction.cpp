@@ -27,6 +27,10 @@ SetupResult SetupAction(EngineEnvironment& environment, const SetupChoice& choic
     result.ok = engine.Install(componentName, componentFile);
   } else if (mode == Symbol("Remove")) {
     result.ok = engine.Deinstall(componentName, componentFile);
+  } else if (mode == Symbol("Check")) {
+    result.ok = engine.Check(componentName, componentFile);
+  } else if (mode == Symbol("Restore")) {
+    result.ok = engine.Restore(choice.backup);
   } else {
     return result;
   }

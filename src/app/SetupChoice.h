@@ -17,8 +17,10 @@ struct SetupChoice {
   std::string componentName;  // empty when not given
   std::string componentFile;  // empty when not given
   // The mode word's value as a symbol (so "add" and "ADD" are Add); none when
-  // no word gives a mode. A value other than Add or Remove selects no action.
+  // no word gives a mode. A value other than Add, Remove, Check or Restore
+  // selects no action.
   std::optional<Symbol> mode;
+  std::string backup;  // the backup Restore puts back, as written; empty for the newest
   bool silent = false;
   std::string previewFile;  // a silent run's diff instead of the change; empty for none
   std::string logFile;      // empty when not given
@@ -28,10 +30,10 @@ struct SetupChoice {
 // Every field equal. A field added above stops the build here until it is
 // compared too.
 inline bool operator==(const SetupChoice& a, const SetupChoice& b) {
-  const auto& [folder, name, file, mode, silent, preview, log, language] = a;
-  const auto& [folderB, nameB, fileB, modeB, silentB, previewB, logB, languageB] = b;
-  return std::tie(folder, name, file, mode, silent, preview, log, language) ==
-         std::tie(folderB, nameB, fileB, modeB, silentB, previewB, logB, languageB);
+  const auto& [folder, name, file, mode, backup, silent, preview, log, language] = a;
+  const auto& [folderB, nameB, fileB, modeB, backupB, silentB, previewB, logB, languageB] = b;
+  return std::tie(folder, name, file, mode, backup, silent, preview, log, language) ==
+         std::tie(folderB, nameB, fileB, modeB, backupB, silentB, previewB, logB, languageB);
 }
 inline bool operator!=(const SetupChoice& a, const SetupChoice& b) { return !(a == b); }
 

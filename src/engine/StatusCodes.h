@@ -47,7 +47,7 @@ inline constexpr std::array<CodeExit, 13> kExitStatuses{{
 }};
 
 // The exit status of a silent run that asked for no change (a mode that is
-// neither Add nor Remove); no code of the engine has it.
+// none of Add, Remove, Check and Restore); no code of the engine has it.
 inline constexpr int kNoChangeExitStatus = 1;
 
 // The exit status of a preview whose diff could not be written; the run's

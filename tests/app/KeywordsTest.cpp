@@ -38,6 +38,12 @@ const Row kRows[] = {
     {"MODE=ADD", "x MODE=ADD", Expect("", "", "", "Add", false)},
     {"mode=Delete selects no action", "x mode=Delete", Expect("", "", "", "DELETE", false)},
     {"mode= with nothing", "x mode=", Expect("", "", "", "", false)},
+    {"backup=", "x mode=Restore backup=007",
+     [] {
+       SetupChoice restore = Expect("", "", "", "Restore", false);
+       restore.backup = "007";
+       return restore;
+     }()},
     {"cavopath= with nothing", "x cavopath=", Expect("", "", "", std::nullopt, false)},
     {"first word wins", "x cavopath=A cavopath=B", Expect("A", "", "", std::nullopt, false)},
     {"silentmode", "x silentmode", Expect("", "", "", std::nullopt, true)},
@@ -63,6 +69,7 @@ void ExpectSame(const SetupChoice& expected, const SetupChoice& actual) {
   if (expected.mode && actual.mode) {
     EXPECT_EQ(expected.mode->Name(), actual.mode->Name());
   }
+  EXPECT_EQ(expected.backup, actual.backup);
   EXPECT_EQ(expected.silent, actual.silent);
   EXPECT_EQ(expected.previewFile, actual.previewFile);
   EXPECT_EQ(expected.logFile, actual.logFile);

@@ -97,6 +97,13 @@ void MakeReadOnly(const std::string& folder) {
                   fs::perm_options::remove);
 }
 
+// `text` with every `from` written as `to`.
+std::string Moved(std::string text, const std::string& from, const std::string& to) {
+  for (std::size_t at; (at = text.find(from)) != std::string::npos;)
+    text.replace(at, from.size(), to);
+  return text;
+}
+
 TEST_F(PreviewTest, TellsWhatTheRealRunDoesAndChangesNothing) {
   struct Row {
     const char* name;
@@ -118,6 +125,8 @@ TEST_F(PreviewTest, TellsWhatTheRealRunDoesAndChangesNothing) {
       {"no component file", nullptr, "Grid", "missing.wed", kAdd, 3, false},
       {"no configuration file", RemoveConfiguration, "Grid", "grid.wed", kAdd, 2, false},
       {"no change asked for", nullptr, "Grid", "grid.wed", Symbol("Delete"), 1, false},
+      {"restore the newest backup", AddGrid, "", "", Symbol("Restore"), 0, true},
+      {"restore with no backup", nullptr, "", "", Symbol("Restore"), 14, false},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -139,11 +148,7 @@ TEST_F(PreviewTest, TellsWhatTheRealRunDoesAndChangesNothing) {
     EXPECT_EQ(row.exitStatus, preview.exitStatus);
     EXPECT_EQ(real.exitStatus, preview.exitStatus);
     EXPECT_EQ(real.ok, preview.ok);
-    std::string realLogText = realLog.LogText();
-    for (std::size_t at; (at = realLogText.find(changed)) != std::string::npos;) {
-      realLogText.replace(at, changed.size(), previewed);
-    }
-    EXPECT_TRUE(SameText(realLogText, previewLog.LogText()));
+    EXPECT_TRUE(SameText(Moved(realLog.LogText(), changed, previewed), previewLog.LogText()));
 
     const std::string diff = ReadFile(diffFile);
     EXPECT_EQ(row.changes, !diff.empty());
@@ -153,6 +158,35 @@ TEST_F(PreviewTest, TellsWhatTheRealRunDoesAndChangesNothing) {
     const std::optional<std::string> patched = ApplyUnifiedDiff(old, diff);
     ASSERT_TRUE(patched);
     EXPECT_TRUE(SameText(now, *patched));
+  }
+}
+
+// A check changes nothing itself: its preview shows the change an Add would
+// make, with the check's own outcome and log.
+TEST_F(PreviewTest, ACheckShowsWhatAnAddWouldChange) {
+  const Symbol kCheck("Check");
+  for (const auto& prepare :
+       std::vector<std::function<void(const std::string&)>>{nullptr, AddGrid}) {
+    Copy(prepare);
+    const Snapshot before = Take(previewed);
+    const std::string component = previewed + "/BIN/grid.wed";
+    RecordingEnvironment addLog;
+    PreviewAction(addLog, ChoiceOf(previewed, "Grid", component, kAdd, diffFile));
+    const std::string addDiff = ReadFile(diffFile);
+    RecordingEnvironment checkLog;
+    const SetupResult real = SetupAction(checkLog, ChoiceOf(previewed, "Grid", component, kCheck));
+    fs::remove(diffFile);
+    RecordingEnvironment previewLog;
+
+    const SetupResult preview =
+        PreviewAction(previewLog, ChoiceOf(previewed, "Grid", component, kCheck, diffFile));
+
+    EXPECT_EQ(prepare ? 0 : 12, preview.exitStatus);
+    EXPECT_EQ(real.exitStatus, preview.exitStatus);
+    EXPECT_TRUE(SameText(checkLog.LogText(), previewLog.LogText()));
+    EXPECT_TRUE(SameText(addDiff, ReadFile(diffFile)));
+    EXPECT_EQ(!prepare, !addDiff.empty());
+    EXPECT_EQ(before, Take(previewed));
   }
 }
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <functional>
 #include <set>
 
 #include "app/ProgramEnvironment.h"
@@ -78,18 +80,39 @@ TEST_F(SetupActionTest, FolderWithAndWithoutTrailingSeparatorRunAlike) {
 // Installers read the outcome from the exit status: every code has its own,
 // and these numbers are a promise.
 TEST_F(SetupActionTest, ExitStatusNamesTheOutcome) {
+  const Symbol kCheck("Check");
+  const Symbol kRestore("Restore");
   struct Row {
     const char* name;
     Symbol mode;
     std::vector<Fault> faults;
     const char* code;
     int exitStatus;
+    std::function<void()> prepare = nullptr;
   };
-  // The component file is read before the configuration file, and the
-  // backup is written before the configuration file.
+  const auto changeALine = [this] {
+    std::string text = ReadFile(Configuration());
+    text.replace(text.find("Size=200,120"), 12, "Size=100,60");
+    std::ofstream(Configuration(), std::ios::binary) << text;
+  };
+  // The rows run one after the other on one copy of the sample. The
+  // component file is read before the configuration file, and the backup is
+  // written before the configuration file.
   const Row rows[] = {
+      {"checked, not installed", kCheck, {}, "COMPONENT_NOT_INSTALLED", 12},
       {"added", kAdd, {}, "SUCCESS", 0},
+      {"checked, installed", kCheck, {}, "COMPONENT_INSTALLED", 0},
+      {"checked, changed by hand", kCheck, {}, "COMPONENT_INSTALLED_IN_PART", 13, changeALine},
+      {"restored", kRestore, {}, "SUCCESS", 0},
       {"removed", kRemove, {}, "SUCCESS", 0},
+      {"no backup",
+       kRestore,
+       {},
+       "BACKUP_NOT_FOUND",
+       14,
+       [this] {
+         for (unsigned number : {0, 1, 2}) fs::remove(Backup(number));
+       }},
       {"no configuration file", kAdd, {{FileOp::Exists, 1}}, "DEDUDED_NOT_FOUND", 2},
       {"no component file", kRemove, {{FileOp::Exists, 2}}, "WED_NOT_FOUND", 3},
       {"cannot open", kAdd, {{FileOp::OpenReadWrite, 1}}, "DEDUDED_OPEN_ERROR", 4},
@@ -102,6 +125,7 @@ TEST_F(SetupActionTest, ExitStatusNamesTheOutcome) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     codes.insert(row.code);
+    if (row.prepare) row.prepare();
     FailingFileOps files(row.faults);
     RecordingEnvironment environment(files);
 

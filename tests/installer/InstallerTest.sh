@@ -48,7 +48,7 @@ fi
 log=$(wine_run cmd.exe /c winepath.exe -u '%TEMP%\Grid setup.log' | tr -d '\r')
 
 declare -A meanings=(
-  [0]="the change was made"
+  [0]="the change was made (mode=Check: the component is installed)"
   [2]="the folder is no installation: BIN\\DEDUDED.INF is missing"
   [7]="no backup can be made"
   [9]="nothing of the component could be placed; the file is unchanged"
