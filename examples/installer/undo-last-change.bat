@@ -11,5 +11,5 @@ if "%~1"=="" (
   echo usage: undo-last-change.bat FOLDER 1>&2
   exit /b 1
 )
-call "%~dp0grid-setup.bat" "%~1" Restore
-exit /b %errorlevel%
+rem Handed over without call: grid-setup.bat ends this run, with its status.
+"%~dp0grid-setup.bat" "%~1" Restore

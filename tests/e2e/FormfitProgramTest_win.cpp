@@ -1,5 +1,5 @@
-// formfit.exe as its users run it: a person walking the wizard, and an
-// installer running it silently, each on a copy of the sample installation.
+// formfit.exe as a person runs it, walking the wizard, and as it fails
+// inside; each on a copy of the sample installation.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -271,58 +271,6 @@ TEST_F(FormfitProgram, ReturnVisitsKeepTheUsersPick) {
     EXPECT_EQ(0, program.WaitForExit());
     EXPECT_TRUE(SameText(expected, ReadFile(Configuration())));
   }
-}
-
-// An installer reads the outcome from the exit status, and nothing is shown.
-TEST_F(FormfitProgram, SilentRunsShowNothingAndExitWithTheirOutcome) {
-  struct Row {
-    const char* name;
-    std::string words;
-    int exitStatus;
-    bool changed;
-  };
-  const std::string grid = "\"compfile=" + bin + "grid.wed\" component=GridCtl";
-  const Row rows[] = {
-      {"mode neither Add nor Remove", grid + " mode=Delete silent", 1, false},
-      {"no component file", "\"compfile=" + bin + "none.wed\" mode=Add silent", 3, false},
-      {"component file without entries", "\"compfile=" + bin + "empty.wed\" mode=Add silent", 9,
-       false},
-      {"added", grid + " mode=Add silent", 0, true},
-      {"removed again", grid + " mode=Remove SILENT", 0, true},
-  };
-  dir.WriteFile("VO28\\BIN\\empty.wed", "[CONTENTS]\r\n");
-  int backups = 0;
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.name);
-    const std::string before = ReadFile(Configuration());
-    RunningProgram program(kProgram, Words(row.words));
-    ASSERT_TRUE(program.Started());
-    EXPECT_EQ(row.exitStatus, program.WaitForExit());
-    EXPECT_FALSE(program.ShowedAWindow());
-    EXPECT_EQ(row.changed, ReadFile(Configuration()) != before);
-    if (row.changed) {
-      EXPECT_TRUE(SameText(before, ReadFile(Backup(backups++))));
-    }
-    EXPECT_FALSE(fs::exists(Backup(backups)));
-  }
-
-  fs::remove(Configuration());
-  RunningProgram missing(kProgram, Words(grid + " mode=Add silent"));
-  EXPECT_EQ(2, missing.WaitForExit());
-  EXPECT_FALSE(missing.ShowedAWindow());
-}
-
-TEST_F(FormfitProgram, SilentRunOnAFileHeldByAnotherProgram) {
-  const HANDLE held =
-      CreateFileA(Configuration().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-  ASSERT_NE(INVALID_HANDLE_VALUE, held);
-  RunningProgram program(
-      kProgram, Words("\"compfile=" + bin + "grid.wed\" component=GridCtl mode=Add silent"));
-  const int exitStatus = program.WaitForExit();
-  CloseHandle(held);
-  EXPECT_EQ(4, exitStatus);
-  EXPECT_FALSE(program.ShowedAWindow());
-  EXPECT_TRUE(SameText(original, ReadFile(Configuration())));
 }
 
 // formfit_with_faults.exe fails where FORMFIT_FAULT says, once a run.

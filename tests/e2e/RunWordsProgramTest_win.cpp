@@ -1,6 +1,6 @@
-// formfit.exe with the words installers add (preview=, log=, lang=), and the
-// Summary page's command line run as it stands; each on a copy of the
-// sample installation.
+// formfit.exe as installers run it: silently, in each mode, with the words
+// they add (preview=, log=, lang=), and the Summary page's command line run
+// as it stands; each on a copy of the sample installation.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -14,6 +14,7 @@
 #include "engine/qIniFile.h"
 #include "env/LanguageStrings.h"
 #include "support/ApplyUnifiedDiff.h"
+#include "support/BackupName.h"
 #include "support/TempDir.h"
 #include "support/TextAssert.h"
 #include "ui/TextNumbers.h"
@@ -41,6 +42,8 @@ class RunWords : public ::testing::Test {
     fs::copy(ExamplesDir() + "VO28", folder, fs::copy_options::recursive);
   }
   std::string Configuration() const { return bin + "DEDUDED.INF"; }
+  std::string Backup(unsigned number) const { return bin + BackupName(number); }
+  std::string Words(const std::string& more) const { return "\"cavopath=" + folder + "\" " + more; }
   std::string Grid(const char* mode) const {
     return "\"cavopath=" + folder + "\" \"compfile=" + bin +
            "grid.wed\" component=GridCtl mode=" + mode + " silent";
@@ -50,6 +53,65 @@ class RunWords : public ::testing::Test {
   std::string folder = dir.Path() + "VO28";
   std::string bin = folder + "\\BIN\\";
 };
+
+// An installer reads the outcome from the exit status, and nothing is shown.
+TEST_F(RunWords, SilentRunsShowNothingAndExitWithTheirOutcome) {
+  struct Row {
+    const char* name;
+    std::string words;
+    int exitStatus;
+    bool changed;
+  };
+  const std::string grid = "\"compfile=" + bin + "grid.wed\" component=GridCtl";
+  const Row rows[] = {
+      {"mode none of the four", grid + " mode=Delete silent", 1, false},
+      {"checked, not installed", grid + " mode=Check silent", 12, false},
+      {"no component file", "\"compfile=" + bin + "none.wed\" mode=Add silent", 3, false},
+      {"component file without entries", "\"compfile=" + bin + "empty.wed\" mode=Add silent", 9,
+       false},
+      {"added", grid + " mode=Add silent", 0, true},
+      {"checked, installed", grid + " mode=Check silent", 0, false},
+      {"removed again", grid + " mode=Remove SILENT", 0, true},
+      // The newest backup is the one the remove made: the component is back.
+      {"restored", "mode=Restore silent", 0, true},
+      {"no such backup", "mode=Restore backup=7 silent", 14, false},
+  };
+  dir.WriteFile("VO28\\BIN\\empty.wed", "[CONTENTS]\r\n");
+  int backups = 0;
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    const std::string before = ReadFile(Configuration());
+    RunningProgram program(kProgram, Words(row.words));
+    ASSERT_TRUE(program.Started());
+    EXPECT_EQ(row.exitStatus, program.WaitForExit());
+    EXPECT_FALSE(program.ShowedAWindow());
+    EXPECT_EQ(row.changed, ReadFile(Configuration()) != before);
+    if (row.changed) {
+      EXPECT_TRUE(SameText(before, ReadFile(Backup(backups++))));
+    }
+    EXPECT_FALSE(fs::exists(Backup(backups)));
+  }
+
+  fs::remove(Configuration());
+  RunningProgram missing(kProgram, Words(grid + " mode=Add silent"));
+  EXPECT_EQ(2, missing.WaitForExit());
+  EXPECT_FALSE(missing.ShowedAWindow());
+}
+
+TEST_F(RunWords, SilentRunOnAFileHeldByAnotherProgram) {
+  const std::string original = ReadFile(Configuration());
+  const HANDLE held =
+      CreateFileA(Configuration().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(INVALID_HANDLE_VALUE, held);
+  RunningProgram program(
+      kProgram, Words("\"compfile=" + bin + "grid.wed\" component=GridCtl mode=Add silent"));
+  const int exitStatus = program.WaitForExit();
+  CloseHandle(held);
+  EXPECT_EQ(4, exitStatus);
+  EXPECT_FALSE(program.ShowedAWindow());
+  EXPECT_TRUE(SameText(original, ReadFile(Configuration())));
+  EXPECT_FALSE(fs::exists(Backup(0)));
+}
 
 // The preview's exit status is the real run's, nothing in the installation
 // changes, and its diff turns the old file into what the real run writes.

@@ -36,7 +36,7 @@ wine_run() { "$source_dir/cmake/wine-run.sh" "$tree/wineprefix" "$arch" "$@"; }
 command -v makensis >/dev/null || { echo "InstallerTest.sh: makensis (package nsis) is missing" >&2; exit 1; }
 cp "$tree/formfit.exe" "$source_dir/resources/Formfit.sys" "$source_dir/resources/Formfit.en.sys" \
   "$release/"
-cp "$source_dir/examples/installer/grid-setup.bat" "$sample/BIN/grid.wed" "$release/installer/"
+cp "$source_dir/examples/installer/"*.bat "$sample/BIN/grid.wed" "$release/installer/"
 if ! makensis -V2 "-XTarget $target" "-DFORMFIT_DIR=$release" "-DCOMPONENT_FILE=$sample/BIN/grid.wed" \
   "-DOUTFILE=$work/grid-setup.exe" "$source_dir/examples/installer/grid-setup.nsi" \
   >"$work/makensis.log" 2>&1; then
@@ -50,6 +50,7 @@ log=$(wine_run cmd.exe /c winepath.exe -u '%TEMP%\Grid setup.log' | tr -d '\r')
 declare -A meanings=(
   [0]="the change was made (mode=Check: the component is installed)"
   [2]="the folder is no installation: BIN\\DEDUDED.INF is missing"
+  [14]="mode=Restore: there is no such backup to put back; nothing changed"
   [7]="no backup can be made"
   [9]="nothing of the component could be placed; the file is unchanged"
 )
@@ -81,6 +82,9 @@ add_with_batch() { wine_run cmd.exe /c "$(winpath "$release/installer/grid-setup
 remove_with_batch() {
   FORMFIT=$(winpath "$release/formfit.exe") wine_run cmd.exe /c \
     "$(winpath "$release/installer/grid-setup.bat")" "$(winpath "$1")" Remove
+}
+undo_with_batch() {
+  wine_run cmd.exe /c "$(winpath "$release/installer/undo-last-change.bat")" "$(winpath "$1")"
 }
 direct() {
   wine_run "$tree/formfit.exe" "cavopath=$(winpath "$1")" component=GridCtl \
@@ -155,6 +159,24 @@ for tool in setup batch; do
   check_run "$tool" remove "$folder" 0
   same_folder "$tool remove" "$removed" "$folder"
 done
+
+# Undoing the last change: after the batch file's add and remove, the
+# newest backup is the added file; undone again, the removed one is back.
+# Where no backup is, there is nothing to undo.
+folder="$folders/batch"
+check_run batch undo "$folder" 0
+cmp -s "$added/BIN/DEDUDED.INF" "$folder/BIN/DEDUDED.INF" || fail "batch undo: not the added file"
+check_run batch undo "$folder" 0
+same_folder "batch undo of the undo" "$removed" "$folder" -x "DEDUDED.00[0-3]"
+backups=$(cd "$folder/BIN" && echo DEDUDED.[0-9]*)
+[ "$backups" = "DEDUDED.000 DEDUDED.001 DEDUDED.002 DEDUDED.003" ] ||
+  fail "batch undo: backups $backups, expected DEDUDED.000 to DEDUDED.003"
+folder="$folders/batch, nothing to undo"
+cp -r "$sample" "$folder"
+cp -r "$folder" "$work/before"
+check_run batch undo "$folder" 14
+same_folder "batch undo, nothing to undo" "$work/before" "$folder"
+rm -rf "$work/before"
 
 # An installation where every backup name is taken: the uninstaller reports
 # Formfit's status as its own and leaves every file.
