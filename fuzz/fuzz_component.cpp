@@ -1,6 +1,7 @@
-// ComponentAdd and ComponentRemove on an arbitrary configuration text with an
-// arbitrary component file. Install's verdict must match the texts: placed
-// exactly when the add changed what the remove left. Where nothing can be
+// ComponentAdd, ComponentRemove and ComponentCheck on an arbitrary
+// configuration text with an arbitrary component file. Install's verdict must
+// match the texts: placed exactly when the add changed what the remove left;
+// so must the check's. What an install leaves, the check finds installed. Where nothing can be
 // mistaken for the engine's markers and no key line is edited, removing what
 // was added must give back the text apart from blank lines.
 #include <fuzzer/FuzzedDataProvider.h>
@@ -64,6 +65,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // The engine's quick searches find what the plain way finds.
   Check(removed == formfit::test::StepByStepRemove(text, component));
   Check(added == formfit::test::StepByStepAdd(removed, component));
+  // A check's finding follows from the same two changes.
+  const Formfit::Finding finding = Formfit::ComponentCheck(text, component);
+  Check((finding == Formfit::Finding::kNotPlaced) == !reinstalled.placed);
+  if (reinstalled.placed) Check((finding == Formfit::Finding::kNotInstalled) == (removed == text));
 
   const bool plain = name.find_first_of("\r\n") == std::string::npos &&
                      text.find("; **** ") == std::string::npos &&
@@ -71,6 +76,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (plain && !EditsKeyLines(component) && MarkersUnique(added)) {
     Check(removed == text);
     Check(WithoutBlankLines(Formfit::ComponentRemove(added, component)) == WithoutBlankLines(text));
+  }
+  // What an install leaves is installed, whatever blank lines it moved.
+  if (plain && reinstalled.placed && MarkersUnique(added)) {
+    Check(Formfit::ComponentCheck(added, component) == Formfit::Finding::kInstalled);
   }
   return 0;
 }

@@ -25,6 +25,7 @@ packages=(
 say() { printf '\n== %s\n' "$*"; }
 
 source "$root/scripts/windows-tree.sh"
+source "$root/scripts/demo.sh"
 
 install_packages() {
   local missing=()
@@ -177,129 +178,6 @@ test_trees() {
   [ ${#failed_trees[@]} -eq 0 ] || echo "failing builds: ${failed_trees[*]}"
   echo "formfit: $passed passed, $failed failed"
   [ ${#failed_trees[@]} -eq 0 ] && [ "$failed" -eq 0 ]
-}
-
-# The meaning of a silent run's exit status, from the user's guide.
-exit_meaning() {
-  local meaning
-  meaning=$(sed -nE "s/^  $1 +(.+)\r\$/\1/p" "$root/README.txt")
-  echo "${meaning:-an unknown status}"
-}
-
-# A Linux path as the Windows program sees it under Wine.
-wine_path() { printf 'Z:%s' "${1//\//\\}"; }
-
-# The file as readable text: the language files and DEDUDED.INF are Windows-1252.
-show_diff() {
-  diff -u --label "$3" --label "$4" "$1" "$2" | iconv -f CP1252 -t UTF-8 | tr -d '\r' || true
-}
-
-# The number of numbered backups in the folder.
-count_backups() {
-  local file count=0
-  for file in "$1"/DEDUDED.[0-9][0-9][0-9]; do [ -e "$file" ] && count=$((count + 1)); done
-  echo "$count"
-}
-
-# show_wizard TREE EXE WORDS...: the wizard on $DISPLAY, or without one on a
-# virtual screen, whose picture after a few seconds goes to build/demo-wizard.png.
-show_wizard() {
-  local tree=$1 exe=$2
-  shift 2
-  local wine=/usr/lib/wine/wine64
-  [ "$tree" = i686 ] && wine=/usr/lib/wine/wine
-  # A prefix that draws on a screen, beside the tests' headless one.
-  export WINEPREFIX=$build/$tree/wineprefix-x11 WINEDEBUG=-all WINEARCH=win64
-  if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    /usr/lib/wine/wine64 wineboot.exe -i </dev/null >/dev/null 2>&1
-    /usr/lib/wine/wineserver64 -w
-  fi
-  if [ -n "${DISPLAY:-}" ]; then
-    "$wine" "$exe" "$@" </dev/null || true
-  else
-    local missing=()
-    command -v Xvfb >/dev/null || missing+=(xvfb)
-    command -v import >/dev/null || missing+=(imagemagick)
-    [ ${#missing[@]} -eq 0 ] || packages+=("${missing[@]}")
-    install_packages
-    Xvfb :96 -screen 0 800x600x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
-    local xvfb=$!
-    sleep 1
-    DISPLAY=:96 "$wine" explorer.exe /desktop=Formfit,800x600 "$exe" "$@" </dev/null >/dev/null 2>&1 &
-    sleep 6
-    DISPLAY=:96 import -display :96 -window root "$build/demo-wizard.png"
-    /usr/lib/wine/wineserver64 -k 2>/dev/null || true
-    kill "$xvfb" 2>/dev/null || true
-    echo "no display here: the wizard as it opened is in $build/demo-wizard.png"
-  fi
-}
-
-# demo [--wizard]: the main job on a copy of the sample installation. Adds
-# the component Grid silently, first as a preview (the diff it would make,
-# with nothing changed), then for real: the outcome, the backup and the
-# change, and whether the preview, applied with patch, gives the same file.
-# Then the same for removing it again. With --wizard it then opens the wizard on the same
-# copy (on $DISPLAY, or on a virtual screen whose picture it saves).
-demo() {
-  install_packages
-  trap stop_wine EXIT
-  local tree=x86_64 arch=win64
-  if can_run_32bit; then tree=i686 arch=wow64; fi
-  say "build: $tree formfit.exe"
-  configure_windows_tree "$root" "$build/$tree" "$tree"
-  cmake --build "$build/$tree" -j2 --target formfit >/dev/null
-  local exe=$build/$tree/formfit.exe
-  local run=("$root/cmake/wine-run.sh" "$build/$tree/wineprefix" "$arch" "$exe")
-
-  local work
-  work=$(mktemp -d "${TMPDIR:-/tmp}/formfit-demo.XXXXXX")
-  cp -r "$root/examples/VO28" "$work/"
-  local bin=$work/VO28/BIN
-  local args=("cavopath=$(wine_path "$work/VO28")" "component=Grid"
-    "compfile=$(wine_path "$bin/grid.wed")")
-  echo "sample installation copied to $work/VO28"
-
-  local mode before status backup preview patched backups
-  for mode in Add Remove; do
-    before=$(mktemp)
-    cp "$bin/DEDUDED.INF" "$before"
-    preview=$work/preview-$mode.diff
-    backups=$(count_backups "$bin")
-    say "formfit.exe ${args[*]} mode=$mode silent preview=$(wine_path "$preview")"
-    status=0
-    "${run[@]}" "${args[@]}" "mode=$mode" silent "preview=$(wine_path "$preview")" || status=$?
-    echo "exit status $status: $(exit_meaning "$status")"
-    if cmp -s "$before" "$bin/DEDUDED.INF" &&
-      [ "$(count_backups "$bin")" -eq "$backups" ]; then
-      echo "the installation is unchanged: no backup, no rewrite"
-    else
-      echo "the preview changed the installation" >&2
-      exit 1
-    fi
-    echo "the change it would make ($preview):"
-    iconv -f CP1252 -t UTF-8 "$preview" | tr -d '\r'
-    say "formfit.exe ${args[*]} mode=$mode silent"
-    status=0
-    "${run[@]}" "${args[@]}" "mode=$mode" silent || status=$?
-    echo "exit status $status: $(exit_meaning "$status")"
-    backup=$(ls -t "$bin"/DEDUDED.[0-9][0-9][0-9] 2>/dev/null | head -n 1)
-    echo "newest backup: ${backup:-(none)}"
-    show_diff "$before" "$bin/DEDUDED.INF" "DEDUDED.INF before" "DEDUDED.INF after"
-    patched=$(mktemp)
-    cp "$before" "$patched"
-    if patch --quiet --binary "$patched" "$preview" >/dev/null && cmp -s "$patched" "$bin/DEDUDED.INF"; then
-      echo "the preview, applied with patch to the old file, gives exactly the file the run wrote"
-    else
-      echo "the preview does not give the file the run wrote" >&2
-      exit 1
-    fi
-    rm -f "$before" "$patched"
-  done
-
-  if [ "${1:-}" = "--wizard" ]; then
-    say "the wizard on $work/VO28"
-    show_wizard "$tree" "$exe" "cavopath=$(wine_path "$work/VO28")"
-  fi
 }
 
 # The version, from its one place.

@@ -46,7 +46,7 @@ if not errorlevel 1 set copied=1
 set status=%errorlevel%
 
 set "meaning=an unknown status"
-if "%status%"=="0" set "meaning=the change was made (mode=Check: the component is installed)"
+if "%status%"=="0" set "meaning=the change was made (or, for mode=Check, the component is installed)"
 if "%status%"=="1" set "meaning=no change was asked for: the mode is none of Add, Remove, Check and Restore"
 if "%status%"=="2" set "meaning=the folder is no installation: BIN\DEDUDED.INF is missing"
 if "%status%"=="3" set "meaning=the component file is missing"

@@ -63,7 +63,7 @@ Var MadeBin     ; 1 when this setup created its BIN folder
   Function ${un}FormfitMeaning
     ${Select} $Status
       ${Case} 0
-        StrCpy $R0 "the change was made (mode=Check: the component is installed)"
+        StrCpy $R0 "the change was made (or, for mode=Check, the component is installed)"
       ${Case} 1
         StrCpy $R0 "no change was asked for: the mode is none of Add, Remove, Check and Restore"
       ${Case} 2

@@ -48,7 +48,7 @@ fi
 log=$(wine_run cmd.exe /c winepath.exe -u '%TEMP%\Grid setup.log' | tr -d '\r')
 
 declare -A meanings=(
-  [0]="the change was made (mode=Check: the component is installed)"
+  [0]="the change was made (or, for mode=Check, the component is installed)"
   [2]="the folder is no installation: BIN\\DEDUDED.INF is missing"
   [14]="mode=Restore: there is no such backup to put back; nothing changed"
   [7]="no backup can be made"
