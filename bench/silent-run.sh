@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# What a silent run costs beside its floor: formfit.exe's silent add, and a
-# run whose mode asks for no change, each against guinoop.exe, a GUI program
+# What a silent run costs beside its floor: formfit.exe's silent add, a
+# check, a restore that looks through all 1000 backup names and finds none,
+# and a run whose mode asks for no change, each against guinoop.exe, a GUI program
 # that does nothing but initialise the common controls and make and destroy
 # one hidden dialog. Pairs run in turn under one warm wineserver, each on a
 # fresh copy of the sample installation; the ratios are taken pair by pair
@@ -45,7 +46,7 @@ run_ms() {
 
 median() { sort -n | awk '{v[NR] = $1} END {m = int((NR + 1) / 2); print (NR % 2) ? v[m] : (v[m] + v[m + 1]) / 2}'; }
 
-for what in "mode=Add" "mode=Delete"; do
+for what in "mode=Add" "mode=Check" "mode=Restore" "mode=Delete"; do
   : >"$work/ratios" && : >"$work/own" && : >"$work/floor"
   run_ms "$tree/formfit.exe" "${words[@]}" "$what" >/dev/null # warm-up
   for ((i = 0; i < pairs; i++)); do

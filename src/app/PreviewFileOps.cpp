@@ -234,14 +234,35 @@ bool PreviewFileOps::SetReadOnly(const std::string& path) {
   return true;
 }
 
-std::optional<std::int64_t> PreviewFileOps::LastWriteTime(const std::string& path) {
-  if (removed_.count(path) != 0) return std::nullopt;
-  const auto found = files_.find(path);
-  if (found == files_.end() || found->second->real == path) return real_.LastWriteTime(path);
+std::vector<PlainFile> PreviewFileOps::PlainFiles(const std::string& beside) {
+  const std::string folder = beside.substr(0, beside.find_last_of("\\/") + 1);
+  const auto inFolder = [&folder](const std::string& path) {
+    return path.compare(0, folder.size(), folder) == 0 &&
+           path.find_first_of("\\/", folder.size()) == std::string::npos;
+  };
   const auto now = std::chrono::system_clock::now().time_since_epoch();
   const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(now);
-  return WindowsFileTime(
+  const std::int64_t written = WindowsFileTime(
       seconds.count(), std::chrono::duration_cast<std::chrono::nanoseconds>(now - seconds).count());
+
+  std::vector<PlainFile> files;
+  std::set<std::string> listed;
+  for (PlainFile& file : real_.PlainFiles(beside)) {
+    const std::string path = folder + file.name;
+    if (removed_.count(path) != 0) continue;
+    const auto kept = files_.find(path);
+    // A file the run changed counts as written now.
+    if (kept != files_.end() && kept->second && kept->second->real != path) file.written = written;
+    listed.insert(path);
+    files.push_back(std::move(file));
+  }
+  // The files the run made.
+  for (const auto& [path, content] : files_) {
+    if (content && inFolder(path) && listed.count(path) == 0) {
+      files.push_back({path.substr(folder.size()), written});
+    }
+  }
+  return files;
 }
 
 std::unique_ptr<OpenFile> PreviewFileOps::OpenRead(const std::string& path) {

@@ -34,9 +34,9 @@ class PreviewFileOps : public FileOps {
   bool IsReadOnly(const std::string& path) override;
   bool ClearReadOnly(const std::string& path) override;
   bool SetReadOnly(const std::string& path) override;
-  // The real file's time while the run has left it as it is; a file the
-  // run made, wrote or gave a new name counts as written at the call.
-  std::optional<std::int64_t> LastWriteTime(const std::string& path) override;
+  // The real files the run has not removed, and the files it keeps here in
+  // that folder; a file kept here counts as written at the call.
+  std::vector<PlainFile> PlainFiles(const std::string& beside) override;
   std::unique_ptr<OpenFile> OpenRead(const std::string& path) override;
   // A real file the run could open only after clearing its read-only
   // attribute counts as writable once the attribute is cleared here.

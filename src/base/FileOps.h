@@ -44,6 +44,13 @@ enum class Naming {
   kFailed,
 };
 
+// A plain file as a folder listing gives it: its name, and when it was last
+// written, as a Windows file time (see WindowsFileTime).
+struct PlainFile {
+  std::string name;
+  std::int64_t written = 0;
+};
+
 class FileOps {
  public:
   virtual ~FileOps() = default;
@@ -56,10 +63,10 @@ class FileOps {
   virtual bool ClearReadOnly(const std::string& path) = 0;
   // Sets the read-only attribute; false when it cannot be set.
   virtual bool SetReadOnly(const std::string& path) = 0;
-  // When the plain file at `path` was last written, as a Windows file time
-  // (see WindowsFileTime); none for a folder, a link, anything else that is
-  // not a plain file, and a missing path. A link is not followed.
-  virtual std::optional<std::int64_t> LastWriteTime(const std::string& path) = 0;
+  // The plain files in the folder of `beside`, in no set order; folders,
+  // links and anything else that is not a plain file are not listed. Empty
+  // when the folder cannot be read.
+  virtual std::vector<PlainFile> PlainFiles(const std::string& beside) = 0;
   // Null when the file cannot be opened for reading (missing, a folder, or
   // held open by someone else without sharing). Others may read it meanwhile.
   virtual std::unique_ptr<OpenFile> OpenRead(const std::string& path) = 0;

@@ -143,12 +143,20 @@ class PosixFileOps : public FileOps {
            0;
   }
 
-  std::optional<std::int64_t> LastWriteTime(const std::string& path) override {
-    struct stat info {};
-    if (::lstat(NativePath(path).c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
-      return std::nullopt;
+  std::vector<PlainFile> PlainFiles(const std::string& beside) override {
+    const std::string folder = FolderOf(NativePath(beside));
+    std::vector<PlainFile> files;
+    DIR* const listing = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (!listing) return files;
+    while (const dirent* entry = ::readdir(listing)) {
+      struct stat info {};
+      if (::lstat((folder + entry->d_name).c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
+        files.push_back(
+            {entry->d_name, WindowsFileTime(info.st_mtim.tv_sec, info.st_mtim.tv_nsec)});
+      }
     }
-    return WindowsFileTime(info.st_mtim.tv_sec, info.st_mtim.tv_nsec);
+    ::closedir(listing);
+    return files;
   }
 
   std::unique_ptr<OpenFile> OpenRead(const std::string& path) override {

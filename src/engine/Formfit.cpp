@@ -6,7 +6,9 @@
 #include <cstdio>
 #include <new>
 #include <string>
+#include <tuple>
 #include <utility>
+#include <vector>
 
 #include "base/StringRules.h"
 #include "engine/ConfigurationRun.h"
@@ -54,29 +56,50 @@ std::string AskedBackup(const std::string& file, std::string_view backup) {
   return (dot == std::string::npos ? file : file.substr(0, dot)) + "." + std::string(backup);
 }
 
-// The backup Restore puts back: the one asked for, or the newest plain file
-// among them all; none when there is no such file.
+// A numbered backup of the configuration file found in its folder.
+struct FoundBackup {
+  unsigned number;
+  std::string path;  // the folder as the file's path spells it, the name as listed
+  std::int64_t written;
+};
+
+// Every numbered backup of `file` that is a plain file, from one listing of
+// its folder. Names compare as Windows compares them, in any case.
+std::vector<FoundBackup> PlainBackups(FileOps& files, const std::string& file) {
+  const std::string first = BackupPath(file, 0);
+  const std::size_t nameAt = first.find_last_of("\\/") + 1;
+  const std::string folder = first.substr(0, nameAt);
+  const std::string stem = Lower(std::string_view(first).substr(nameAt, first.size() - nameAt - 3));
+  std::vector<FoundBackup> found;
+  for (const PlainFile& entry : files.PlainFiles(file)) {
+    if (entry.name.size() != stem.size() + 3 || Lower(entry.name.substr(0, stem.size())) != stem) {
+      continue;
+    }
+    const std::string digits = entry.name.substr(stem.size());
+    if (digits.find_first_not_of("0123456789") != std::string::npos) continue;
+    found.push_back(
+        {static_cast<unsigned>(std::stoul(digits)), folder + entry.name, entry.written});
+  }
+  return found;
+}
+
+// The backup Restore puts back: the one asked for, or the newest, and of two
+// as new the higher number; none when there is no such plain file.
 std::optional<std::string> ChosenBackup(FileOps& files, const std::string& file,
                                         std::string_view backup) {
-  if (!backup.empty()) {
-    const std::optional<unsigned> number = BackupNumber(backup);
-    if (!number) return std::nullopt;
-    const std::string path = BackupPath(file, *number);
-    if (!files.LastWriteTime(path)) return std::nullopt;
-    return path;
-  }
-  std::optional<std::string> newest;
-  std::int64_t newestTime = 0;
-  for (unsigned candidate = 0; candidate < kBackupNames; ++candidate) {
-    const std::string path = BackupPath(file, candidate);
-    const std::optional<std::int64_t> time = files.LastWriteTime(path);
-    // Counting up, a tie goes to the higher number.
-    if (time && (!newest || *time >= newestTime)) {
-      newest = path;
-      newestTime = *time;
+  const std::optional<unsigned> asked = BackupNumber(backup);
+  if (!backup.empty() && !asked) return std::nullopt;
+  const std::vector<FoundBackup> found = PlainBackups(files, file);
+  const FoundBackup* chosen = nullptr;
+  for (const FoundBackup& candidate : found) {
+    if (asked ? candidate.number == *asked
+              : !chosen || std::tie(candidate.written, candidate.number) >
+                               std::tie(chosen->written, chosen->number)) {
+      chosen = &candidate;
     }
   }
-  return newest;
+  if (!chosen) return std::nullopt;
+  return chosen->path;
 }
 
 // What Check says of each finding, in the order of Formfit::Finding.

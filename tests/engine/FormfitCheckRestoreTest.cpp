@@ -216,6 +216,13 @@ TEST_F(RestoreFixture, WhatCannotBeOrNeedNotBeRestoredLeavesEverythingAsItWas) {
       {"a link of that name", [this] { fs::create_symlink(config, Backup(3)); }, "3", none, false,
        "BACKUP_NOT_FOUND", "T233\r\n" + Lower(Backup(3))},
 #endif
+      {"the folder cannot be listed",
+       laid({{1, "one", 1}}),
+       "1",
+       {{FileOp::PlainFiles, 1}},
+       false,
+       "BACKUP_NOT_FOUND",
+       "T233\r\n" + Lower(Backup(1))},
       {"the backup unreadable",
        laid({{1, "one", 1}}),
        "",

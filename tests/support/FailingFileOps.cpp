@@ -89,9 +89,9 @@ bool FailingFileOps::SetReadOnly(const std::string& path) {
   return !Hit(FileOp::SetReadOnly) && SystemFileOps().SetReadOnly(path);
 }
 
-std::optional<std::int64_t> FailingFileOps::LastWriteTime(const std::string& path) {
-  if (Hit(FileOp::LastWriteTime)) return std::nullopt;
-  return SystemFileOps().LastWriteTime(path);
+std::vector<PlainFile> FailingFileOps::PlainFiles(const std::string& beside) {
+  if (Hit(FileOp::PlainFiles)) return {};
+  return SystemFileOps().PlainFiles(beside);
 }
 
 std::unique_ptr<OpenFile> FailingFileOps::OpenRead(const std::string& path) {

@@ -19,7 +19,7 @@ enum class FileOp {
   IsReadOnly,
   ClearReadOnly,
   SetReadOnly,
-  LastWriteTime,
+  PlainFiles,
   OpenRead,
   OpenReadWrite,
   CreateTemporary,
@@ -40,7 +40,7 @@ enum class FileOp {
 // The `call`-th call (counted from 1) of `op` fails. A failing Read delivers
 // half the bytes asked for, a failing Write writes the first half of its
 // bytes, a failing Close closes the file all the same, a failing Exists or
-// IsReadOnly answers false, a failing LastWriteTime answers none, a failing
+// IsReadOnly answers false, a failing PlainFiles or
 // Leftovers lists nothing; the others do nothing. With `fileBreaks`, every
 // later call on the open file whose call failed fails as well. Calls on all
 // open files count together, in the order they happen.
@@ -61,7 +61,7 @@ class FailingFileOps : public FileOps {
   bool IsReadOnly(const std::string& path) override;
   bool ClearReadOnly(const std::string& path) override;
   bool SetReadOnly(const std::string& path) override;
-  std::optional<std::int64_t> LastWriteTime(const std::string& path) override;
+  std::vector<PlainFile> PlainFiles(const std::string& beside) override;
   std::unique_ptr<OpenFile> OpenRead(const std::string& path) override;
   std::unique_ptr<OpenFile> OpenReadWrite(const std::string& path) override;
   std::unique_ptr<OpenFile> CreateTemporary(const std::string& beside, std::string& name) override;
