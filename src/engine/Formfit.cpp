@@ -27,13 +27,15 @@ constexpr RunTexts kDeinstallTexts{text::kDeinstallHeading, text::kDeinstallCapt
 constexpr RunTexts kCheckTexts{text::kCheckHeading, text::kCheckCaption};
 constexpr RunTexts kRestoreTexts{text::kRestoreHeading, text::kRestoreCaption};
 
-// The numbered backup `number` of `file`: `file` up to its last "." and the
-// number in three digits.
+// `file` up to its last "." and the ".": every backup's name but its number.
+std::string BackupStem(const std::string& file) { return file.substr(0, file.rfind('.')) + "."; }
+
+// The numbered backup `number` of `file`: its stem and the number in three
+// digits.
 std::string BackupPath(const std::string& file, unsigned number) {
-  const std::size_t dot = file.rfind('.');
   char digits[16];
-  std::snprintf(digits, sizeof digits, ".%03u", number);
-  return (dot == std::string::npos ? file : file.substr(0, dot)) + digits;
+  std::snprintf(digits, sizeof digits, "%03u", number);
+  return BackupStem(file) + digits;
 }
 
 // The number a backup word gives: digits only, 0 to 999; none otherwise.
@@ -49,11 +51,8 @@ std::optional<unsigned> BackupNumber(std::string_view digits) {
 // The name of the backup asked for, as a message gives it: the number's
 // three digits, or what was asked as it stands when it is no number.
 std::string AskedBackup(const std::string& file, std::string_view backup) {
-  if (const std::optional<unsigned> number = BackupNumber(backup)) {
-    return BackupPath(file, *number);
-  }
-  const std::size_t dot = file.rfind('.');
-  return (dot == std::string::npos ? file : file.substr(0, dot)) + "." + std::string(backup);
+  const std::optional<unsigned> number = BackupNumber(backup);
+  return number ? BackupPath(file, *number) : BackupStem(file) + std::string(backup);
 }
 
 // A numbered backup of the configuration file found in its folder.
@@ -66,19 +65,17 @@ struct FoundBackup {
 // Every numbered backup of `file` that is a plain file, from one listing of
 // its folder. Names compare as Windows compares them, in any case.
 std::vector<FoundBackup> PlainBackups(FileOps& files, const std::string& file) {
-  const std::string first = BackupPath(file, 0);
-  const std::size_t nameAt = first.find_last_of("\\/") + 1;
-  const std::string folder = first.substr(0, nameAt);
-  const std::string stem = Lower(std::string_view(first).substr(nameAt, first.size() - nameAt - 3));
+  const std::string stemPath = BackupStem(file);
+  const std::size_t nameAt = stemPath.find_last_of("\\/") + 1;
+  const std::string stem = Lower(std::string_view(stemPath).substr(nameAt));
   std::vector<FoundBackup> found;
   for (const PlainFile& entry : files.PlainFiles(file)) {
     if (entry.name.size() != stem.size() + 3 || Lower(entry.name.substr(0, stem.size())) != stem) {
       continue;
     }
-    const std::string digits = entry.name.substr(stem.size());
-    if (digits.find_first_not_of("0123456789") != std::string::npos) continue;
-    found.push_back(
-        {static_cast<unsigned>(std::stoul(digits)), folder + entry.name, entry.written});
+    if (const std::optional<unsigned> number = BackupNumber(entry.name.substr(stem.size()))) {
+      found.push_back({*number, stemPath.substr(0, nameAt) + entry.name, entry.written});
+    }
   }
   return found;
 }

@@ -309,11 +309,6 @@ TEST(PreviewFileOps, WritesOverRealBytes) {
          return make(f, writes({"abcdef", "gh"}));
        },
        {{real, "abcdef"}, {copy, "abcdefgh"}}},
-      {"a copy in pieces",
-       [&](PreviewFileOps& f) {
-         return make(f, writes({"abc", "def"}));
-       },
-       {{real, "abcdef"}, {copy, "abcdef"}}},
       {"not a copy",
        [&](PreviewFileOps& f) { return make(f, writes({"abcdeF"})); },
        {{real, "abcdef"}, {copy, "abcdeF"}}},

@@ -23,16 +23,8 @@ const std::string kText218 = Crlf(
 
 // --- wzpComponentChoice ----------------------------------------------------
 
-class ComponentPageTest : public PageTest {
+class ComponentPageTest : public OnePageTest<wzpComponentChoice> {
  protected:
-  void SetUp() override {
-    PageTest::SetUp();
-    page.Init(&owner);
-  }
-  void TearDown() override {
-    page.Destroy();
-    PageTest::TearDown();
-  }
   HWND List() const { return Item(page, IDC_COMPONENT); }
   std::vector<std::string> Shown() const {
     std::vector<std::string> texts;
@@ -57,7 +49,6 @@ class ComponentPageTest : public PageTest {
   }
   void Fill() { page.Call(Symbol("FillUsing"), {Value(dir.Path())}); }
 
-  wzpComponentChoice page;
   TempDir dir;
 };
 
@@ -165,15 +156,7 @@ TEST_F(ComponentPageTest, FolderWithoutComponentsGivesAnEmptyListAndMessage218) 
     EXPECT_TRUE(page.ValidateData(Symbol("PreviousPage")));
     EXPECT_EQ(seen.count, 0);
   }
-  for (const char* action : {"NextPage", "Finish"}) {
-    SCOPED_TRACE(action);
-    PopUpWatch watch;
-    EXPECT_FALSE(page.ValidateData(Symbol(action)));
-    EXPECT_EQ(seen.count, 1);
-    EXPECT_EQ(seen.title, "Setup DU-Rodadu Dazodo v3");
-    EXPECT_EQ(seen.texts, std::vector<std::string>{kText218});
-    EXPECT_TRUE(seen.errorIcon);
-  }
+  ExpectRefused({"NextPage", "Finish"}, kText218);
 }
 
 TEST_F(ComponentPageTest, ForwardWithAChosenComponentIsAllowed) {

@@ -21,18 +21,7 @@ const std::string kText561 = "Wählen Sie das Verzeichnis, in dem Visual Objects
 
 // --- wzpFolderChoice -------------------------------------------------------
 
-class FolderPageTest : public PageTest {
- protected:
-  void SetUp() override {
-    PageTest::SetUp();
-    page.Init(&owner);
-  }
-  void TearDown() override {
-    page.Destroy();
-    PageTest::TearDown();
-  }
-  wzpFolderChoice page;
-};
+using FolderPageTest = OnePageTest<wzpFolderChoice>;
 
 TEST_F(FolderPageTest, ControlsAsInTheTemplateWithTheLanguageTexts) {
   EXPECT_EQ(page.Size(), DialogPixels(page.Handle(), 0, 0, 163, 12).size);
@@ -90,15 +79,7 @@ TEST_F(FolderPageTest, BackIsAlwaysAllowedWithoutAMessage) {
 }
 
 TEST_F(FolderPageTest, ForwardWithoutAFolderShowsMessage219AndStays) {
-  for (const char* action : {"NextPage", "Finish", ""}) {
-    SCOPED_TRACE(action);
-    PopUpWatch watch;
-    EXPECT_FALSE(page.ValidateData(Symbol(action)));
-    EXPECT_EQ(seen.count, 1);
-    EXPECT_EQ(seen.title, "Setup DU-Rodadu Dazodo v3");
-    EXPECT_EQ(seen.texts, std::vector<std::string>{kText219});
-    EXPECT_TRUE(seen.errorIcon);
-  }
+  ExpectRefused({"NextPage", "Finish", ""}, kText219);
 }
 
 TEST_F(FolderPageTest, ForwardWithAFolderIsAllowedWithoutAMessage) {

@@ -10,20 +10,11 @@ namespace {
 
 // --- wzpChangeMode ---------------------------------------------------------
 
-class ModePageTest : public PageTest {
+class ModePageTest : public OnePageTest<wzpChangeMode> {
  protected:
-  void SetUp() override {
-    PageTest::SetUp();
-    page.Init(&owner);
-  }
-  void TearDown() override {
-    page.Destroy();
-    PageTest::TearDown();
-  }
   bool Pressed(int id) const {
     return SendMessageA(Item(page, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
   }
-  wzpChangeMode page;
 };
 
 TEST_F(ModePageTest, ControlsAsInTheTemplateWithTheLanguageTexts) {

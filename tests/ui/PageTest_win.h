@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -93,6 +94,36 @@ class PageTest : public testing::Test {
   }
 
   DialogWindow owner;
+};
+
+// A PageTest with one page of class `Page` made on the owner.
+template <typename Page>
+class OnePageTest : public PageTest {
+ protected:
+  void SetUp() override {
+    PageTest::SetUp();
+    page.Init(&owner);
+  }
+  void TearDown() override {
+    page.Destroy();
+    PageTest::TearDown();
+  }
+
+  // Each of `actions` is refused with the one error box of the setup's
+  // title that shows `text`.
+  void ExpectRefused(std::initializer_list<const char*> actions, const std::string& text) {
+    for (const char* action : actions) {
+      SCOPED_TRACE(action);
+      PopUpWatch watch;
+      EXPECT_FALSE(page.ValidateData(Symbol(action)));
+      EXPECT_EQ(seen.count, 1);
+      EXPECT_EQ(seen.title, "Setup DU-Rodadu Dazodo v3");
+      EXPECT_EQ(seen.texts, std::vector<std::string>{text});
+      EXPECT_TRUE(seen.errorIcon);
+    }
+  }
+
+  Page page;
 };
 
 }  // namespace formfit
