@@ -207,8 +207,10 @@ FunctionEnd
     ExecWait '"$PLUGINSDIR\formfit.exe" "cavopath=$Folder" component=GridCtl "compfile=$ComponentFile" mode=$Mode silent "log=${LOG_FILE}"' $Status
     ${If} ${Errors}
       StrCpy $Status 99
+      StrCpy $Cause "Not started, status 99"
+    ${Else}
+      StrCpy $Cause "Formfit exit status $Status"
     ${EndIf}
-    StrCpy $Cause "Formfit exit status $Status"
     ; The plug-ins folder can go at the end only if it is not the current one.
     SetOutPath "$TEMP"
   FunctionEnd
