@@ -297,7 +297,7 @@ SectionEnd
 Function un.onInit
   SetRegView 32
   ; Without a recorded folder (an entry deleted by hand) Formfit finds the
-  ; IDE itself, as its wizard does.
+  ; IDE itself, as its wizard does, and BIN\grid.wed stays.
   ReadRegStr $Folder HKLM "${UNINSTALL_KEY}" "IDEFolder"
 FunctionEnd
 
@@ -322,7 +322,7 @@ Section "Uninstall"
   ${AndIf} $Status <> 2
     Call un.Failed
   ${EndIf}
-  Delete "$Folder\BIN\grid.wed"
+  ${IfThen} $Folder != "" ${|} Delete "$Folder\BIN\grid.wed" ${|}
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
   ; Run in place (_?=), the uninstaller cannot delete itself until the
   ; next restart.
