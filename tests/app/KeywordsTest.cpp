@@ -50,7 +50,6 @@ const Row kRows[] = {
     {"SILENT", "x SILENT", Expect("", "", "", std::nullopt, true)},
     {"silen is no key", "x silen", Expect("", "", "", std::nullopt, false)},
     {"installer switch /s", "x /s", Expect("", "", "", std::nullopt, true)},
-    {"installer switch /SILENT", "x /SILENT", Expect("", "", "", std::nullopt, true)},
     {"installer switch /VerySilent", "x /VerySilent", Expect("", "", "", std::nullopt, true)},
     {"switches count whole only", "x /silently /S: S /-S", Expect("", "", "", std::nullopt, false)},
     {"key inside a word is no key", "x mycavopath=D:\\VO28",

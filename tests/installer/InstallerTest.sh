@@ -5,8 +5,7 @@
 # that refuses the change exactly as it was, with Formfit's exit status as
 # their own (the setup's is 100 + it, apart from NSIS's own 1 and 2) and its
 # meaning in the log (and, from the batch file, on stdout). The setup finds
-# its folder through the IDE's registry entries, which the test writes into
-# the prefix, and its uninstaller runs as Apps and Features registers it.
+# the IDE in the prefix's registry; the uninstaller runs as it is registered.
 #
 #   InstallerTest.sh SOURCE TREE ARCH TARGET
 #
@@ -46,7 +45,6 @@ forget_ide() {
   for view in 32 64; do wine_run reg.exe delete "$uninstall_keys\vo28_is1" /reg:$view /f >/dev/null 2>&1 || true; done
 }
 trap 'forget_ide; rm -rf "$work" "${log:-}"' EXIT
-forget_ide
 
 command -v makensis >/dev/null || { echo "InstallerTest.sh: makensis (package nsis) is missing" >&2; exit 1; }
 cp "$tree/formfit.exe" "$source_dir/resources/Formfit.sys" "$source_dir/resources/Formfit.en.sys" \
@@ -86,22 +84,18 @@ add_with_setup() {
 # The uninstaller as Apps and Features lists it, run by its
 # QuietUninstallString: with _?= it runs in place, so its exit status is
 # the caller's to read, and its file stays for the caller to delete.
-grid_key="$uninstall_keys\\Grid"
 remove_with_setup() {
-  local entry location plain quiet status=0
-  entry=$(wine_run reg.exe query "$grid_key" /reg:32 | tr -d '\r')
-  value() { sed -n "s/^ *$1 *REG_SZ *//p" <<<"$entry"; }
-  location=$(value InstallLocation) plain=$(value UninstallString) quiet=$(value QuietUninstallString)
-  [ "$plain" = "\"$location\\Uninstall Grid.exe\"" ] && [ "$quiet" = "$plain /S _?=$location" ] ||
-    fail "Apps and Features: UninstallString '$plain', QuietUninstallString '$quiet'"
-  last_word "${quiet#*\" }"
-  wine_run "$location\\Uninstall Grid.exe" "${pieces[@]}" || status=$?
-  if [ "$status" = 0 ]; then
-    ! wine_run reg.exe query "$grid_key" /reg:32 >/dev/null 2>&1 || fail "the Apps and Features entry stays"
-    location=${location/C:/$tree/wineprefix/drive_c}
-    rm "${location//\\//}/Uninstall Grid.exe"
-  fi
-  return "$status"
+  local entry location uninstaller
+  entry=$(wine_run reg.exe query "$uninstall_keys\\Grid" /reg:32 | tr -d '\r')
+  location=$(sed -n 's/^ *InstallLocation *REG_SZ *//p' <<<"$entry") uninstaller='\Uninstall Grid.exe'
+  grep -qxF "    UninstallString    REG_SZ    \"$location$uninstaller\"" <<<"$entry" &&
+    grep -qxF "    QuietUninstallString    REG_SZ    \"$location$uninstaller\" /S _?=$location" <<<"$entry" ||
+    fail "Apps and Features lists the uninstaller so:"$'\n'"$entry"
+  last_word "_?=$location"
+  wine_run "$location$uninstaller" /S "${pieces[@]}" || return
+  ! wine_run reg.exe query "$uninstall_keys\\Grid" /reg:32 >/dev/null 2>&1 || fail "the Apps and Features entry stays"
+  location=${location#C:\\}
+  rm "$tree/wineprefix/drive_c/${location//\\//}/Uninstall Grid.exe"
 }
 add_with_batch() { wine_run cmd.exe /c "$(winpath "$release/installer/grid-setup.bat")" "$(winpath "$1")"; }
 # FORMFIT names formfit.exe where it is not one folder above the batch file.
@@ -118,32 +112,27 @@ direct() {
     { echo "InstallerTest.sh: formfit.exe mode=$2 on $1: exit status $?" >&2; exit 1; }
 }
 
-# check_run TOOL add|remove|undo FOLDER STATUS [LEAD]: the exit status, the
-# log (Formfit's lines, then the verdict line with Formfit's STATUS) and the
-# batch file's whole output. A LEAD names a check of the tool's own that
-# ends the run before Formfit starts: its verdict is the log's only line.
-# The uninstaller goes on after 2, when the IDE is gone.
+# check_run TOOL add|remove|undo FOLDER STATUS [OWN]: the exit status (the
+# setup's is 100 + Formfit's STATUS; its uninstaller goes on after 2, when
+# the IDE is gone), the log (Formfit's lines, then the verdict line) and the
+# batch file's whole output. OWN is the verdict's start when a check of the
+# tool's own ends the run before Formfit starts: the log is that line only.
 check_run() {
-  local tool=$1 mode=$2 folder=$3 expected=$4 lead=${5:-} exit_status=$4 status=0 line what
-  local prefix="" note="" lines
-  what="$tool $mode on '${folder##*/}'"
+  local tool=$1 mode=$2 folder=$3 expected=$4 own=${5:-} exit_status=$4 status=0 note="" lines
+  local line="Formfit: exit status" what="$tool $mode on '${folder##*/}'"
   if [ "$tool" = setup ]; then
-    [ "$mode" = add ] && prefix="Grid setup: " || prefix="Grid removal: "
     [ "$expected" = 0 ] || exit_status=$((expected + 100))
-    if [ "$mode" = remove ] && [ "$expected" = 2 ]; then
-      note="; nothing left to take out, the removal goes on" exit_status=0
-    fi
+    [ "$mode" = remove ] && [ "$expected" = 2 ] && note="; nothing left to take out, the removal goes on" exit_status=0
+    line="Grid $([ "$mode" = add ] && echo setup || echo removal): Formfit exit status"
   fi
-  [ "$tool" = setup ] && : "${lead:=Formfit exit status}" || : "${lead:=Formfit: exit status}"
-  line="$prefix$lead $expected: ${meanings[$expected]}$note"
+  line="${own:-$line} $expected: ${meanings[$expected]}$note"
   rm -f "$log"
   "${mode}_with_$tool" "$folder" >"$work/out" || status=$?
   [ "$status" = "$exit_status" ] || fail "$what: exit status $status, expected $exit_status"
-  lines=0
-  [ ! -f "$log" ] || lines=$(wc -l <"$log")
+  lines=$(wc -l 2>/dev/null <"$log" || echo 0)
   if [ "$(tail -n 1 "$log" 2>/dev/null; echo .)" != "$line"$'\r\n.' ] ||
-    { [ -n "${5:-}" ] && [ "$lines" != 1 ]; } || { [ -z "${5:-}" ] && [ "$lines" -lt 2 ]; }; then
-    fail "$what: the log is not $([ -n "${5:-}" ] || echo "Formfit's lines and then ")'$line' CR LF:"
+    { [ -z "$own" ] && [ "$lines" -lt 2 ]; } || { [ -n "$own" ] && [ "$lines" != 1 ]; }; then
+    fail "$what: the log does not end in '$line' CR LF after $([ -n "$own" ] && echo nothing || echo "Formfit's lines"):"
     cat -A "$log" >&2 || true
   fi
   if [ "$tool" = batch ] && ! cmp -s <(printf '%s\r\n' "$line") "$work/out"; then
@@ -225,21 +214,16 @@ for gone in grid.wed IDE "backup names"; do
   rm -rf "$work/before"
 done
 
-# Folders that refuse the change: "tool|case|status|lead of the tool's own
-# check". Each must be left exactly as it was, an older grid.wed kept. The
-# setup refuses a folder without BIN\DEDUDED.INF before it copies anything;
-# the batch file copies nothing there either, nor when its grid.wed is missing.
-before_copying="Check before copying, status"
+# Folders that refuse the change: "case: exit status". Each must be left
+# exactly as it was, an older grid.wed kept. The setup refuses a folder
+# without BIN\DEDUDED.INF before it copies anything; the batch file copies
+# nothing there either, and stops when its own grid.wed is missing.
 refusals=(
-  "setup|no configuration|2|$before_copying"
-  "batch|no configuration|2|"
-  "setup|no configuration, older grid.wed|2|$before_copying"
-  "batch|no configuration, older grid.wed|2|"
-  "setup|empty configuration|9|"
-  "batch|empty configuration|9|"
-  "setup|no folder|2|$before_copying"
-  "batch|no folder|2|"
-  "batch|older grid.wed, none to copy|3|grid-setup: copying grid.wed into BIN failed, status"
+  "no configuration: 2"
+  "no configuration, older grid.wed: 2"
+  "empty configuration: 9"
+  "no folder: 2"
+  "older grid.wed, none to copy: 3"
 )
 prepare() {
   [ "$2" = "no folder" ] && return
@@ -254,15 +238,22 @@ prepare() {
   esac
 }
 for row in "${refusals[@]}"; do
-  IFS='|' read -r tool case_name expected lead <<<"$row"
-  folder="$folders/$tool, $case_name"
-  prepare "$folder" "$case_name"
-  [ -e "$folder" ] && cp -r "$folder" "$work/before"
-  [ "$case_name" = "older grid.wed, none to copy" ] && mv "$release/installer/grid.wed" "$work/"
-  check_run "$tool" add "$folder" "$expected" "$lead"
-  [ -e "$work/grid.wed" ] && mv "$work/grid.wed" "$release/installer/"
-  same_folder "$tool add, $case_name" "$work/before" "$folder"
-  rm -rf "$work/before"
+  case_name=${row%: *} expected=${row##*: }
+  for tool in setup batch; do
+    folder="$folders/$tool, $case_name" own=""
+    case $tool,$case_name in
+      setup,no*) own="Grid setup: Check before copying, status" ;;
+      setup,*"none to copy") continue ;; # the setup carries its grid.wed
+      batch,*"none to copy") own="grid-setup: copying grid.wed into BIN failed, status" ;;
+    esac
+    prepare "$folder" "$case_name"
+    [ -e "$folder" ] && cp -r "$folder" "$work/before"
+    [ "$expected" = 3 ] && mv "$release/installer/grid.wed" "$work/"
+    check_run "$tool" add "$folder" "$expected" "$own"
+    [ ! -e "$work/grid.wed" ] || mv "$work/grid.wed" "$release/installer/"
+    same_folder "$tool add, $case_name" "$work/before" "$folder"
+    rm -rf "$work/before"
+  done
 done
 
 if [ "$failed" -gt 0 ]; then
