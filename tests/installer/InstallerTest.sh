@@ -19,6 +19,7 @@ tree=$(cd "$2" && pwd)
 arch=$3 target=$4
 sample=$source_dir/examples/VO28
 work=$(mktemp -d "${TMPDIR:-/tmp}/formfit-installer.XXXXXX")
+trap 'rm -rf "$work"' EXIT
 # The installation folders lie under a name with a blank, as under
 # "Program Files"; the release folder does not, since cmd /c would take the
 # quotes of a quoted batch file name and a quoted argument for its own.
@@ -34,6 +35,14 @@ fail() {
 winpath() { printf 'Z:%s' "${1//\//\\}"; }
 wine_run() { "$source_dir/cmake/wine-run.sh" "$tree/wineprefix" "$arch" "$@"; }
 
+# Without makensis there is no installer to test: skipped (77), with the reason.
+source "$source_dir/scripts/setup.sh"
+reason=$(missing_reason "${installer_packages[@]}")
+if [ -n "$reason" ]; then
+  echo "not run: $(basename "$tree") installer test ($reason)"
+  exit 77
+fi
+
 # The IDE's own setup is 32-bit: its entry lives in the 32-bit view. The
 # 64-bit view gets a decoy, which a setup that reads the wrong view follows.
 uninstall_keys='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
@@ -46,7 +55,6 @@ forget_ide() {
 }
 trap 'forget_ide; rm -rf "$work" "${log:-}"' EXIT
 
-command -v makensis >/dev/null || { echo "InstallerTest.sh: makensis (package nsis) is missing" >&2; exit 1; }
 cp "$tree/formfit.exe" "$source_dir/resources/Formfit.sys" "$source_dir/resources/Formfit.en.sys" \
   "$release/"
 cp "$source_dir/examples/installer/"*.bat "$sample/BIN/grid.wed" "$release/installer/"
