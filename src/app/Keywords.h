@@ -31,7 +31,7 @@ inline constexpr Keyword kKeywords[] = {
     {"cavopath=", [](SetupChoice& c, std::string v) { c.cavoFolder = std::move(v); }},
     {"component=", [](SetupChoice& c, std::string v) { c.componentName = std::move(v); }},
     {"compfile=", [](SetupChoice& c, std::string v) { c.componentFile = std::move(v); }},
-    {"mode=", [](SetupChoice& c, std::string v) { c.mode = Symbol(v); }},
+    {"mode=", [](SetupChoice& c, std::string v) { c.mode = ReadMode(v); }},
     {"backup=", [](SetupChoice& c, std::string v) { c.backup = std::move(v); }},
     {"silent", [](SetupChoice& c, std::string) { c.silent = true; }},
     {"preview=", [](SetupChoice& c, std::string v) { c.previewFile = std::move(v); }},
@@ -41,8 +41,5 @@ inline constexpr Keyword kKeywords[] = {
 
 // The choice the words make.
 SetupChoice ReadKeywords(const std::vector<std::string>& words);
-
-// The other form: a single folder, and nothing else.
-SetupChoice ReadKeywords(std::string_view cavoFolder);
 
 }  // namespace formfit

@@ -20,10 +20,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const Symbol kAdd("Add");
-const Symbol kRemove("Remove");
+constexpr Mode kAdd = Mode::kAdd;
+constexpr Mode kRemove = Mode::kRemove;
 
-TEST(ConfigurationPathTest, FolderGetsBinAndTheFileName) {
+TEST(ConfigurationFileTest, FolderGetsBinAndTheFileName) {
   struct Row {
     const char* folder;
     const char* path;
@@ -31,10 +31,12 @@ TEST(ConfigurationPathTest, FolderGetsBinAndTheFileName) {
   const Row rows[] = {
       {"D:\\VO28", "D:\\VO28\\BIN\\DEDUDED.INF"},     {"D:\\VO28\\", "D:\\VO28\\BIN\\DEDUDED.INF"},
       {"D:\\VO 2.8", "D:\\VO 2.8\\BIN\\DEDUDED.INF"}, {"D:", "D:\\BIN\\DEDUDED.INF"},
-      {"/opt/vo28", "/opt/vo28\\BIN\\DEDUDED.INF"},
+      {"/opt/vo28", "/opt/vo28\\BIN\\DEDUDED.INF"},   {" D:\\VO28\t", "D:\\VO28\\BIN\\DEDUDED.INF"},
   };
   for (const Row& row : rows) {
-    EXPECT_EQ(row.path, ConfigurationPath(row.folder).FullPath()) << row.folder;
+    SetupChoice choice;
+    choice.cavoFolder = row.folder;
+    EXPECT_EQ(row.path, ConfigurationFile(choice).FullPath()) << row.folder;
   }
 }
 
@@ -80,11 +82,11 @@ TEST_F(SetupActionTest, FolderWithAndWithoutTrailingSeparatorRunAlike) {
 // Installers read the outcome from the exit status: every code has its own,
 // and these numbers are a promise.
 TEST_F(SetupActionTest, ExitStatusNamesTheOutcome) {
-  const Symbol kCheck("Check");
-  const Symbol kRestore("Restore");
+  constexpr Mode kCheck = Mode::kCheck;
+  constexpr Mode kRestore = Mode::kRestore;
   struct Row {
     const char* name;
-    Symbol mode;
+    Mode mode;
     std::vector<Fault> faults;
     const char* code;
     int exitStatus;
@@ -149,7 +151,7 @@ TEST_F(SetupActionTest, ExitStatusNamesTheOutcome) {
 
   // Every code the engine knows was seen above.
   std::set<std::string> known;
-  for (const status::CodeExit& entry : status::kExitStatuses) known.insert(entry.code);
+  for (const OutcomeRow& row : kOutcomes) known.insert(row.code);
   EXPECT_EQ(known, codes);
 }
 
@@ -157,7 +159,7 @@ TEST_F(SetupActionTest, AnotherModeDoesNoWork) {
   RecordingEnvironment environment;
 
   const SetupResult result =
-      SetupAction(environment, ChoiceOf(folder, "Grid", component, Symbol("")));
+      SetupAction(environment, ChoiceOf(folder, "Grid", component, std::nullopt));
 
   EXPECT_FALSE(result.ok);
   EXPECT_FALSE(result.status);

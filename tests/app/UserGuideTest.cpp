@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "app/Keywords.h"
-#include "engine/StatusCodes.h"
+#include "engine/Outcome.h"
 #include "support/SplitLines.h"
 #include "support/TempDir.h"
 
@@ -85,8 +85,8 @@ TEST_F(UserGuide, DescribesEveryWord) {
 }
 
 TEST_F(UserGuide, GivesEveryExitStatusAndNoOther) {
-  std::set<int> known(status::kRunExitStatuses.begin(), status::kRunExitStatuses.end());
-  for (const status::CodeExit& entry : status::kExitStatuses) known.insert(entry.exitStatus);
+  std::set<int> known(kRunExitStatuses.begin(), kRunExitStatuses.end());
+  for (const OutcomeRow& row : kOutcomes) known.insert(row.exitStatus);
   std::set<int> listed;
   for (const auto& [number, meaning] : Statuses()) listed.insert(number);
   EXPECT_EQ(known, listed);
