@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -167,6 +168,29 @@ TEST_F(SetupActionTest, AnotherModeDoesNoWork) {
   EXPECT_EQ("", environment.LogText());
   EXPECT_TRUE(SameText(original, ReadFile(Configuration())));
   EXPECT_FALSE(fs::exists(Backup(0)));
+}
+
+// What a restore without a number would put back is named beforehand, and
+// it is what the restore then puts back.
+TEST_F(SetupActionTest, NewestBackupIsTheOneARestorePutsBack) {
+  const SetupChoice add = ChoiceOf(folder, "Grid", component, kAdd);
+  EXPECT_FALSE(NewestBackup(SystemFileOps(), add));
+  RecordingEnvironment environment;
+  ASSERT_TRUE(SetupAction(environment, add).ok);
+  ASSERT_TRUE(SetupAction(environment, add).ok);
+  fs::last_write_time(Backup(0), fs::last_write_time(Backup(1)) + std::chrono::hours(1));
+
+  const std::optional<FoundBackup> newest = NewestBackup(SystemFileOps(), add);
+
+  ASSERT_TRUE(newest);
+  EXPECT_EQ(0u, newest->number);
+  const SetupResult restored = SetupAction(environment, ChoiceOf(folder, "", "", Mode::kRestore));
+  ASSERT_TRUE(restored.status);
+  EXPECT_EQ(0, restored.exitStatus);
+  const std::string made = newest->path.substr(0, newest->path.size() - 3) + "002";
+  EXPECT_TRUE(SameText("T230\r\n" + Lower(newest->path) + "\r\nT231\r\n" + Lower(made),
+                       restored.status->description));
+  EXPECT_TRUE(SameText(original, ReadFile(Configuration())));
 }
 
 // Every landmark of the sample that gets a block of grid.wed; each has one
