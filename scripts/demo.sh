@@ -1,7 +1,6 @@
 # The demo: the main job on a copy of the sample installation, step by step,
 # each silent run with its exit status and the diff it makes. Sourced by
-# formfit.sh, whose set-up (install_packages, stop_wine, can_run_32bit, say)
-# it uses.
+# formfit.sh, whose set-up (setup.sh, stop_wine) it uses.
 
 # The meaning of a silent run's exit status, from the user's guide.
 exit_meaning() {
@@ -41,11 +40,7 @@ show_wizard() {
   if [ -n "${DISPLAY:-}" ]; then
     "$wine" "$exe" "$@" </dev/null || true
   else
-    local missing=()
-    command -v Xvfb >/dev/null || missing+=(xvfb)
-    command -v import >/dev/null || missing+=(imagemagick)
-    [ ${#missing[@]} -eq 0 ] || packages+=("${missing[@]}")
-    install_packages
+    install_packages xvfb imagemagick
     Xvfb :96 -screen 0 800x600x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
     local xvfb=$!
     sleep 1
@@ -100,10 +95,22 @@ show_preview() {
 # --wizard it then opens the wizard on the same copy (on $DISPLAY, or on a
 # virtual screen whose picture it saves).
 demo() {
-  install_packages
+  install_packages "${demo_packages[@]}"
   trap stop_wine EXIT
-  local tree=x86_64 arch=win64
-  if can_run_32bit; then tree=i686 arch=wow64; fi
+  # The shipped i686 program where the 32-bit loader runs it, else x86_64.
+  local tree=i686 arch=wow64 reason
+  reason=$(missing_reason "${i686_packages[@]}")
+  [ -n "$reason" ] || reason=$(i686_tests_reason)
+  if [ -n "$reason" ]; then
+    tree=x86_64 arch=win64
+    echo "the demo runs the x86_64 build: the i686 program cannot run here ($reason)"
+  fi
+  local lists="${tree}_packages[@]"
+  reason=$(missing_reason "${!lists}" patch)
+  if [ -n "$reason" ]; then
+    echo "formfit.sh demo: the program cannot run here: $reason" >&2
+    exit 1
+  fi
   say "build: $tree formfit.exe"
   configure_windows_tree "$root" "$build/$tree" "$tree"
   cmake --build "$build/$tree" -j2 --target formfit >/dev/null

@@ -16,32 +16,9 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=$root/build
 fuzz_seconds=${FORMFIT_FUZZ_SECONDS:-60}
 
-packages=(
-  cmake ninja-build g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev patch
-  g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
-  wine wine64 wine32:i386 nsis zip unzip osslsigncode openssl
-)
-
-say() { printf '\n== %s\n' "$*"; }
-
+source "$root/scripts/setup.sh"
 source "$root/scripts/windows-tree.sh"
 source "$root/scripts/demo.sh"
-
-install_packages() {
-  local missing=()
-  for package in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
-      missing+=("$package")
-  done
-  [ ${#missing[@]} -eq 0 ] && return
-  say "installing ${missing[*]}"
-  local sudo=()
-  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-  dpkg --print-foreign-architectures | grep -qx i386 || "${sudo[@]}" dpkg --add-architecture i386
-  "${sudo[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
-    "${missing[@]}" >/dev/null
-}
 
 # configure TREE [cmake options...]: configures (quick when the tree exists
 # already) and builds what changed.
@@ -55,8 +32,13 @@ configure() {
 failed_trees=()
 passed=0
 failed=0
+# "WHAT (REASON)" for every tree, and every part of a tree, that could not
+# run here because the machine lacks something.
+not_run=()
 
 # run_tests TREE: CTest over one tree; its counts go into the closing line.
+# A test that cannot run here (a tool is missing) is skipped and counts
+# neither way; each of its "not run: ..." lines goes into the closing lines.
 run_tests() {
   local tree=$1 log
   log=$build/$tree/ctest.log
@@ -71,11 +53,15 @@ run_tests() {
     failed=$((failed + 1))
     return
   fi
-  local bad total
+  local bad total skipped line
   bad=$(sed -E 's/.* ([0-9]+) tests failed out of ([0-9]+).*/\1/' <<<"$counts")
   total=$(sed -E 's/.* ([0-9]+) tests failed out of ([0-9]+).*/\2/' <<<"$counts")
-  passed=$((passed + total - bad))
+  skipped=$(grep -c '(Skipped)$' "$log" || true)
+  passed=$((passed + total - bad - skipped))
   failed=$((failed + bad))
+  while IFS= read -r line; do
+    not_run+=("${line#not run: }")
+  done < <(grep '^not run: ' "$build/$tree/Testing/Temporary/LastTest.log" || true)
 }
 
 # The shipped program's fingerprint once every i686 test passed with it, so
@@ -120,16 +106,25 @@ nothing_left_running() {
   return 1
 }
 
-# The 32-bit loader runs only where the kernel runs 32-bit programs.
-can_run_32bit() { /usr/lib/wine/wine --version >/dev/null 2>&1; }
-
 trees=(native sanitize x86_64 i686)
 
+# tree_ready TREE: true when the machine has what the tree is built with;
+# otherwise the tree goes into the closing lines with the reason.
+tree_ready() {
+  local lists="$1_packages[@]" reason
+  reason=$(missing_reason "${!lists}")
+  [ -z "$reason" ] && return 0
+  say "$1: not built: $reason"
+  not_run+=("$1 ($reason)")
+  return 1
+}
+
 build_and_test() {
+  tree_ready "$1" || return 0
   case $1 in
     native)
       say "build: native (g++)"
-      configure native -DCMAKE_BUILD_TYPE=Release -DFORMFIT_BENCH=ON -DFORMFIT_RELEASE_TESTS=ON
+      configure native -DCMAKE_BUILD_TYPE=Release -DFORMFIT_BENCH=ON -DFORMFIT_SCRIPT_TESTS=ON
       run_tests native
       ;;
     sanitize)
@@ -148,11 +143,14 @@ build_and_test() {
       say "build: i686 (mingw-w64, the shipped 32-bit build, tests under the 32-bit loader in a 64-bit prefix)"
       configure_windows_tree "$root" "$build/i686" i686
       cmake --build "$build/i686" -j2
-      if can_run_32bit; then
+      local reason
+      reason=$(i686_tests_reason)
+      if [ -z "$reason" ]; then
         run_tests i686
         record_tested_program
       else
-        say "i686: built; its tests cannot run here: this kernel does not run 32-bit programs"
+        say "i686: built; its tests cannot run here: $reason"
+        not_run+=("i686 tests ($reason)")
       fi
       ;;
   esac
@@ -168,7 +166,17 @@ test_trees() {
       exit 2
     fi
   done
-  install_packages
+  local needed=() lists
+  for tree in "${wanted[@]}"; do
+    lists="${tree}_packages[@]"
+    needed+=("${!lists}")
+    case $tree in
+      native) needed+=("${release_test_packages[@]}") ;;
+      x86_64) needed+=("${installer_packages[@]}") ;;
+      i686) needed+=("${installer_packages[@]}" "${loader_packages[@]}") ;;
+    esac
+  done
+  install_packages "${needed[@]}"
   trap stop_wine EXIT
   for tree in "${wanted[@]}"; do build_and_test "$tree"; done
 
@@ -177,6 +185,14 @@ test_trees() {
   say "summary"
   [ ${#failed_trees[@]} -eq 0 ] || echo "failing builds: ${failed_trees[*]}"
   echo "formfit: $passed passed, $failed failed"
+  local line
+  for line in "${not_run[@]}"; do echo "not run: $line"; done
+  # A tree the machine cannot build is no failure of the code, but a run
+  # that tested nothing at all has checked nothing.
+  if [ $((passed + failed)) -eq 0 ]; then
+    echo "formfit: no test could run on this machine" >&2
+    return 1
+  fi
   [ ${#failed_trees[@]} -eq 0 ] && [ "$failed" -eq 0 ]
 }
 
@@ -197,7 +213,13 @@ sign_program() {
 # shipped i686 build. The same commit gives the same bytes: every entry has
 # the commit's time, a fixed mode and a fixed place, and no extra fields.
 dist() {
-  install_packages
+  install_packages "${dist_packages[@]}"
+  local reason
+  reason=$(missing_reason "${dist_packages[@]}")
+  if [ -n "$reason" ]; then
+    echo "formfit.sh dist: the release cannot be built here: $reason" >&2
+    exit 1
+  fi
   say "build: i686 formfit.exe (the shipped build)"
   configure_windows_tree "$root" "$build/i686" i686
   cmake --build "$build/i686" -j2 --target formfit >/dev/null
@@ -205,8 +227,13 @@ dist() {
   if [ -f "$tested_mark" ] && (cd "$build/i686" && sha256sum --status -c "$tested_mark"); then
     echo "formfit.exe is the very file that every i686 test passed with"
   else
-    echo "formfit.exe has not been through the i686 tests since it was built" \
-      "(bash scripts/formfit.sh test i686 runs them)"
+    reason=$(i686_tests_reason)
+    if [ -n "$reason" ]; then
+      echo "formfit.exe has not been through the i686 tests: they cannot run here ($reason)"
+    else
+      echo "formfit.exe has not been through the i686 tests since it was built" \
+        "(bash scripts/formfit.sh test i686 runs them)"
+    fi
   fi
 
   local version epoch name out stage

@@ -9,17 +9,14 @@
 # registry sets that screen resolution), sets $wine and $work (a fresh
 # folder) and removes both at exit.
 
+source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+
 virtual_screen() {
   local display=$1 size=$2 build=$3 dpi=${4:-96}
-  local need=()
-  command -v Xvfb >/dev/null || need+=(xvfb)
-  command -v import >/dev/null || need+=(imagemagick)
-  if [ ${#need[@]} -gt 0 ]; then
-    local sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
-      "${need[@]}" >/dev/null
+  install_packages xvfb imagemagick
+  if ! command -v Xvfb >/dev/null || ! command -v import >/dev/null; then
+    echo "no virtual screen here: $(missing_reason xvfb imagemagick)" >&2
+    exit 1
   fi
 
   local prefix=$build/wineprefix-x11
