@@ -45,8 +45,10 @@ std::string DiffOf(const SetupChoice& choice, const Formfit::Previewed& previewe
   const FileSpec configuration = ConfigurationFile(choice);
   const std::string name = "BIN/" + configuration.FileName() + configuration.Extension();
   FaultPoint("diff");
-  const std::string& before = previewed.before;
-  return UnifiedDiff(before, previewed.after.value_or(before), "a/" + name, "b/" + name);
+  // Views, not copies: the texts can be as large as the file.
+  const std::string_view before = previewed.before;
+  const std::string_view after = previewed.after ? std::string_view(*previewed.after) : before;
+  return UnifiedDiff(before, after, "a/" + name, "b/" + name);
 }
 
 }  // namespace
