@@ -22,10 +22,18 @@
 #define IDR_MODE_ADD 100
 #define IDR_MODE_REMOVE 101
 #define IDG_MODE 102
+#define IDR_MODE_RESTORE 103
+#define IDT_MODE_BACKUP 104
+#define IDT_MODE_STATE 105
 
 /* _wzpSummary */
 #define IDT_SUMMARY_INFO 100
 #define IDE_SUMMARY 101
+#define IDB_SUMMARY_CHANGES 102
+
+/* _dlgChanges */
+#define IDE_CHANGES 100
+#define IDB_CHANGES_CLOSE 101
 
 /* _dlgFormfit */
 #define IDP_SETUP_WIZARD 100

@@ -37,8 +37,13 @@ std::optional<std::string> CommandLineOf(const std::vector<std::string>& words) 
 
 std::optional<std::string> SilentCommandLine(const std::string& program,
                                              const SetupChoice& choice) {
-  // Add or Remove, the changes the wizard makes: no command line makes no
-  // change.
+  // The changes the wizard makes: no command line makes no change.
+  if (choice.mode == Mode::kRestore) {
+    // A restore takes no component, and the backup by its number: the newest
+    // may be another one by the time the line runs.
+    return CommandLineOf({program, "cavopath=" + choice.cavoFolder, "mode=Restore",
+                          "backup=" + choice.backup, "silent"});
+  }
   if (choice.mode != Mode::kAdd && choice.mode != Mode::kRemove) return std::nullopt;
   return CommandLineOf({program, "cavopath=" + choice.cavoFolder,
                         "component=" + choice.componentName, "compfile=" + choice.componentFile,

@@ -21,9 +21,10 @@ std::optional<std::string> CommandLineOf(const std::vector<std::string>& words);
 
 // The command line of a silent run that makes the change `choice` asks for:
 // `program`, then the words cavopath=, component=, compfile=, mode= and
-// silent, each quoted where the program's own word splitting needs it. None
-// for a mode that asks for no change, and when a value cannot be written so
-// that the program reads it back unchanged.
+// silent (for a restore cavopath=, mode=, backup= and silent), each quoted
+// where the program's own word splitting needs it. None for a check or a
+// mode that asks for no change, and when a value cannot be written so that
+// the program reads it back unchanged.
 std::optional<std::string> SilentCommandLine(const std::string& program, const SetupChoice& choice);
 
 }  // namespace formfit

@@ -37,7 +37,11 @@ inline constexpr Keyword kKeywords[] = {
     {"cavopath=", [](SetupChoice& c, std::string v) { c.cavoFolder = std::move(v); }},
     {"component=", [](SetupChoice& c, std::string v) { c.componentName = std::move(v); }},
     {"compfile=", [](SetupChoice& c, std::string v) { c.componentFile = std::move(v); }},
-    {"mode=", [](SetupChoice& c, std::string v) { c.mode = ReadMode(v); }},
+    {"mode=",
+     [](SetupChoice& c, std::string v) {
+       c.mode = ReadMode(v);
+       c.modeGiven = true;
+     }},
     {"backup=", [](SetupChoice& c, std::string v) { c.backup = std::move(v); }},
     // The switches installer authors type for an unattended run: without
     // them an installer that calls the program would wait on the wizard.

@@ -21,6 +21,9 @@ struct SetupChoice {
   // Add); Add when no word gives a mode, none when the word names no run
   // (then nothing is done).
   std::optional<Mode> mode = Mode::kAdd;
+  // A word gave the mode (the wizard then keeps it instead of proposing
+  // one from what it finds).
+  bool modeGiven = false;
   std::string backup;  // the backup Restore puts back, as written; empty for the newest
   bool silent = false;
   std::string previewFile;  // a silent run's diff instead of the change; empty for none
@@ -31,10 +34,12 @@ struct SetupChoice {
 // Every field equal. A field added above stops the build here until it is
 // compared too.
 inline bool operator==(const SetupChoice& a, const SetupChoice& b) {
-  const auto& [folder, name, file, mode, backup, silent, preview, log, language] = a;
-  const auto& [folderB, nameB, fileB, modeB, backupB, silentB, previewB, logB, languageB] = b;
-  return std::tie(folder, name, file, mode, backup, silent, preview, log, language) ==
-         std::tie(folderB, nameB, fileB, modeB, backupB, silentB, previewB, logB, languageB);
+  const auto& [folder, name, file, mode, given, backup, silent, preview, log, language] = a;
+  const auto& [folderB, nameB, fileB, modeB, givenB, backupB, silentB, previewB, logB, languageB] =
+      b;
+  return std::tie(folder, name, file, mode, given, backup, silent, preview, log, language) ==
+         std::tie(folderB, nameB, fileB, modeB, givenB, backupB, silentB, previewB, logB,
+                  languageB);
 }
 inline bool operator!=(const SetupChoice& a, const SetupChoice& b) { return !(a == b); }
 

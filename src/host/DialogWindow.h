@@ -63,6 +63,8 @@ class DialogWindow : public Window {
   void SetChildBackground(HWND child, const Brush* brush);
   // Paints the dialog itself on this brush (null for the default).
   void SetBackground(const Brush* brush);
+  // The user cannot make the window smaller than `size` (its outer size).
+  void SetMinimumSize(Dimension size) { minimumSize_ = size; }
 
   // Called by Control when it binds to or leaves an item of this dialog.
   void AttachControl(Control& control);
@@ -116,6 +118,7 @@ class DialogWindow : public Window {
   std::vector<Alignment> alignments_;
   std::vector<Background> backgrounds_;
   const Brush* background_ = nullptr;
+  Dimension minimumSize_{};
   std::vector<Control*> controls_;
 };
 

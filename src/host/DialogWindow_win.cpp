@@ -223,6 +223,12 @@ INT_PTR DialogWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
       OnSize({LOWORD(lParam), HIWORD(lParam)});
       return FALSE;
+    case WM_GETMINMAXINFO: {
+      auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
+      limits->ptMinTrackSize.x = std::max<LONG>(limits->ptMinTrackSize.x, minimumSize_.width);
+      limits->ptMinTrackSize.y = std::max<LONG>(limits->ptMinTrackSize.y, minimumSize_.height);
+      return TRUE;
+    }
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:

@@ -10,7 +10,11 @@ namespace formfit {
 
 class Font {
  public:
-  Font(int points, std::string face, bool bold = false);
+  // Fixed asks the font mapper for a font whose characters are all alike
+  // wide, also where the face is missing.
+  enum class Pitch { kVariable, kFixed };
+
+  Font(int points, std::string face, bool bold = false, Pitch pitch = Pitch::kVariable);
   ~Font();
   Font(const Font&) = delete;
   Font& operator=(const Font&) = delete;
@@ -28,6 +32,7 @@ class Font {
   int points_;
   std::string face_;
   bool bold_;
+  Pitch pitch_;
   HFONT handle_ = nullptr;
 };
 

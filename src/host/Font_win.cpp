@@ -4,8 +4,8 @@
 
 namespace formfit {
 
-Font::Font(int points, std::string face, bool bold)
-    : points_(points), face_(std::move(face)), bold_(bold) {
+Font::Font(int points, std::string face, bool bold, Pitch pitch)
+    : points_(points), face_(std::move(face)), bold_(bold), pitch_(pitch) {
   Make();
 }
 
@@ -29,6 +29,7 @@ void Font::Make() {
   font.lfWeight = bold_ ? FW_BOLD : FW_NORMAL;
   font.lfCharSet = DEFAULT_CHARSET;
   font.lfQuality = DEFAULT_QUALITY;
+  if (pitch_ == Pitch::kFixed) font.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
   std::strncpy(font.lfFaceName, face_.c_str(), LF_FACESIZE - 1);
   handle_ = CreateFontIndirectA(&font);
 }

@@ -13,16 +13,23 @@ constexpr char kCrLf[] = "\r\n";
 
 std::string SummaryText(const SetupChoice& choice, const SummaryContext& context,
                         const SummaryTexts& texts) {
-  std::string component = context.componentText;
-  if (component != choice.componentName) component += " (" + choice.componentName + ")";
   std::string change;
   if (choice.mode == Mode::kAdd) change = texts(text::kSummaryAdd, "hinzufügen");
   if (choice.mode == Mode::kRemove) change = texts(text::kSummaryRemove, "entfernen");
+  if (choice.mode == Mode::kRestore) {
+    change = texts(text::kSummaryRestore, "letzte Sicherungskopie zurückholen");
+  }
   std::string summary;
   const auto line = [&summary](const std::string& text) { summary += text + kCrLf; };
   line(texts(text::kSummaryFolder, "Ordner:") + " " + choice.cavoFolder);
-  line(texts(text::kSummaryComponent, "Komponente:") + " " + component);
-  line(texts(text::kSummaryComponentFile, "Komponentendatei:") + " " + choice.componentFile);
+  if (choice.mode == Mode::kRestore) {
+    line(texts(text::kSummaryBackup, "Sicherungskopie:") + " " + context.backupText);
+  } else {
+    std::string component = context.componentText;
+    if (component != choice.componentName) component += " (" + choice.componentName + ")";
+    line(texts(text::kSummaryComponent, "Komponente:") + " " + component);
+    line(texts(text::kSummaryComponentFile, "Komponentendatei:") + " " + choice.componentFile);
+  }
   line(texts(text::kSummaryChange, "Änderung:") + " " + change);
   line("");
   if (const std::optional<std::string> commandLine = SilentCommandLine(context.program, choice)) {

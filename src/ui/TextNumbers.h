@@ -34,6 +34,8 @@ inline constexpr unsigned kComponentLabel = 570;
 inline constexpr unsigned kModeFrame = 580;
 inline constexpr unsigned kModeAdd = 581;
 inline constexpr unsigned kModeRemove = 582;
+inline constexpr unsigned kModeRestore = 583;
+inline constexpr unsigned kModeNoBackup = 584;
 inline constexpr unsigned kSummaryInfo = 590;
 inline constexpr unsigned kSummaryFolder = 591;
 inline constexpr unsigned kSummaryComponent = 592;
@@ -43,8 +45,26 @@ inline constexpr unsigned kSummaryAdd = 595;
 inline constexpr unsigned kSummaryRemove = 596;
 inline constexpr unsigned kSummaryCommandLine = 597;
 inline constexpr unsigned kSummaryNoCommandLine = 598;
+inline constexpr unsigned kShowChanges = 599;
 inline constexpr unsigned kSetupInfo = 600;
 inline constexpr unsigned kFailedInside = 601;
+inline constexpr unsigned kSummaryRestore = 610;
+inline constexpr unsigned kSummaryBackup = 611;
+// The mode page's line on the component's state.
+inline constexpr unsigned kStateInstalled = 620;
+inline constexpr unsigned kStateNotInstalled = 621;
+inline constexpr unsigned kStateInPart = 622;
+inline constexpr unsigned kStateNoEntries = 623;
+inline constexpr unsigned kStateNoPlace = 624;
+inline constexpr unsigned kStateNoConfiguration = 625;
+inline constexpr unsigned kStateNoComponentFile = 626;
+inline constexpr unsigned kStateUnreadable = 627;
+// The window that shows the changes Finish would make.
+inline constexpr unsigned kChangesCaption = 630;
+inline constexpr unsigned kChangesClose = 631;
+inline constexpr unsigned kNoChanges = 632;
+inline constexpr unsigned kChangesCutBefore = 633;
+inline constexpr unsigned kChangesCutAfter = 634;
 
 // Every number above: each has a text in both shipped language files.
 inline constexpr std::array kWizardTexts{
@@ -75,6 +95,8 @@ inline constexpr std::array kWizardTexts{
     kModeFrame,
     kModeAdd,
     kModeRemove,
+    kModeRestore,
+    kModeNoBackup,
     kSummaryInfo,
     kSummaryFolder,
     kSummaryComponent,
@@ -84,8 +106,24 @@ inline constexpr std::array kWizardTexts{
     kSummaryRemove,
     kSummaryCommandLine,
     kSummaryNoCommandLine,
+    kShowChanges,
     kSetupInfo,
     kFailedInside,
+    kSummaryRestore,
+    kSummaryBackup,
+    kStateInstalled,
+    kStateNotInstalled,
+    kStateInPart,
+    kStateNoEntries,
+    kStateNoPlace,
+    kStateNoConfiguration,
+    kStateNoComponentFile,
+    kStateUnreadable,
+    kChangesCaption,
+    kChangesClose,
+    kNoChanges,
+    kChangesCutBefore,
+    kChangesCutAfter,
 };
 
 }  // namespace formfit::text

@@ -30,10 +30,12 @@ class wzFormfit : public qWizard {
   bool ActivatePage(const Value& page, bool notify = true) override;
 
   // Gives the pages the choice's values as their first contents (what the
-  // choice leaves empty stays as it is).
+  // choice leaves empty stays as it is; the mode only when a word gave it,
+  // else the mode page proposes one).
   void SetChoice(const SetupChoice& choice);
   // The choice as the pages hold it now: the folder as CAVOFolder gives it,
-  // the mode as Mode gives it.
+  // the mode as Mode gives it, and for a restore the backup the mode page
+  // names.
   SetupChoice Choice();
 
   // Makes the change with the values below and shows the outcome in an

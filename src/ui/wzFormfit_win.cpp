@@ -25,13 +25,13 @@ const Symbol kFolder("Folder");
 const Symbol kComponentName("ComponentName");
 const Symbol kComponentFile("ComponentFile");
 const Symbol kMode("Mode");
+const Symbol kBackup("Backup");
 const Symbol kInfo("Info");
 
-// A page's default value: a language text, or else a symbol.
+// A page's default value: a language text.
 struct PageDefault {
   const char* name = nullptr;  // none
   unsigned text = 0;
-  const char* symbol = nullptr;
 };
 
 // A page of the setup: its name, its class, its header texts by number with
@@ -90,7 +90,8 @@ const PageRow kPages[] = {
      text::kModeDescription,
      "Wählen Sie, ob das ausgewählte Element dem VO-Window-Editor hinzugefügt oder entfernt "
      "werden soll.",
-     {"Mode", 0, RowOf(Mode::kAdd).word}},
+     // None: the page proposes the change from what it finds.
+     {}},
     {"Summary",
      "wzpSummary",
      &Made<wzpSummary>,
@@ -129,8 +130,7 @@ wzFormfit& wzFormfit::Init(DialogWindow* owner, std::optional<ResourceID> placeh
     entry.Description = LanguageText(row.description, row.descriptionDefault);
     if (const PageDefault& value = row.defaultValue; value.name) {
       entry.Defaults.emplace();
-      entry.Defaults->Put(Symbol(value.name), value.text ? Value(LanguageText(value.text))
-                                                         : Value(Symbol(value.symbol)));
+      entry.Defaults->Put(Symbol(value.name), LanguageText(value.text));
     }
     pages->push_back(std::move(entry));
   }
@@ -158,7 +158,7 @@ void wzFormfit::SetChoice(const SetupChoice& choice) {
   if (!choice.cavoFolder.empty()) SetCAVOFolder(choice.cavoFolder);
   if (!choice.componentName.empty()) SetComponentName(choice.componentName);
   if (!choice.componentFile.empty()) SetComponentFile(choice.componentFile);
-  SetMode(choice.mode);
+  if (choice.modeGiven) SetMode(choice.mode);
 }
 
 SetupChoice wzFormfit::Choice() {
@@ -167,6 +167,7 @@ SetupChoice wzFormfit::Choice() {
   choice.componentName = ComponentName();
   choice.componentFile = ComponentFile();
   choice.mode = Mode();
+  if (choice.mode == formfit::Mode::kRestore) choice.backup = PageString(kModePage, kBackup);
   return choice;
 }
 
@@ -189,9 +190,15 @@ SummaryContext wzFormfit::Context() {
   if (const std::optional<FileSpec> program = ProgramFile()) context.program = program->FullPath();
   context.componentText = ComponentName();
   // A page not made yet is not made for this: its name is its text then.
-  if (!IsPageCreated(kComponentPage)) return context;
-  if (auto* page = dynamic_cast<wzpComponentChoice*>(GetPage(kComponentPage).get())) {
-    context.componentText = page->ComponentText();
+  if (IsPageCreated(kComponentPage)) {
+    if (auto* page = dynamic_cast<wzpComponentChoice*>(GetPage(kComponentPage).get())) {
+      context.componentText = page->ComponentText();
+    }
+  }
+  if (IsPageCreated(kModePage)) {
+    if (auto* page = dynamic_cast<wzpChangeMode*>(GetPage(kModePage).get())) {
+      context.backupText = page->BackupText();
+    }
   }
   return context;
 }

@@ -85,14 +85,18 @@ TEST(SilentCommandLine, ReadsBackAsTheSameChoice) {
     made.componentName = std::move(name);
     made.componentFile = std::move(file);
     made.mode = mode;
+    made.modeGiven = true;
     made.silent = true;
     return made;
   };
+  SetupChoice restore = choice("D:\\My VO\\", "", "", Mode::kRestore);
+  restore.backup = "003";
   const std::string program = "C:\\Tools\\formfit.exe";
   const SetupChoice rows[] = {
       choice("D:\\VO28\\", "Grid", "D:\\VO28\\BIN\\grid.wed", Mode::kAdd),
       choice("Z:\\tmp\\a b\\", "Grid's Editor", "Z:\\tmp\\a b\\BIN\\it's.wed", Mode::kRemove),
       choice("D:\\[VO]\\", "\"quoted\"", "D:\\[VO]\\BIN\\x.wed", Mode::kAdd),
+      restore,
   };
   for (const SetupChoice& row : rows) {
     SCOPED_TRACE(row.componentName);
@@ -107,6 +111,7 @@ TEST(SilentCommandLine, ReadsBackAsTheSameChoice) {
     EXPECT_EQ(row.componentFile, read.componentFile);
     ASSERT_TRUE(read.mode);
     EXPECT_EQ(row.mode, *read.mode);
+    EXPECT_EQ(row.backup, read.backup);
     EXPECT_TRUE(read.silent);
     EXPECT_TRUE(row == read);
   }

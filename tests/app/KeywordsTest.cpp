@@ -27,21 +27,28 @@ SetupChoice Expect(std::string folder, std::string component, std::string file,
   return keywords;
 }
 
+// The same, with the mode given by a word.
+SetupChoice Given(SetupChoice keywords) {
+  keywords.modeGiven = true;
+  return keywords;
+}
+
 const Row kRows[] = {
     {"program path only", "C:\\Tools\\formfit.exe", Expect("", "", "", Mode::kAdd, false)},
     {"a whole silent run",
      "formfit.exe cavopath=D:\\VO28 component=Grid compfile=D:\\Comp\\grid.wed mode=Add silent",
-     Expect("D:\\VO28", "Grid", "D:\\Comp\\grid.wed", Mode::kAdd, true)},
+     Given(Expect("D:\\VO28", "Grid", "D:\\Comp\\grid.wed", Mode::kAdd, true))},
     {"key in upper case, value keeps its case", "x CAVOPATH=D:\\VO28",
      Expect("D:\\VO28", "", "", Mode::kAdd, false)},
-    {"mode=Remove", "x mode=Remove", Expect("", "", "", Mode::kRemove, false)},
-    {"mode=add", "x mode=add", Expect("", "", "", Mode::kAdd, false)},
-    {"MODE=ADD", "x MODE=ADD", Expect("", "", "", Mode::kAdd, false)},
-    {"mode=Delete selects no action", "x mode=Delete", Expect("", "", "", std::nullopt, false)},
-    {"mode= with nothing", "x mode=", Expect("", "", "", std::nullopt, false)},
+    {"mode=Remove", "x mode=Remove", Given(Expect("", "", "", Mode::kRemove, false))},
+    {"mode=add", "x mode=add", Given(Expect("", "", "", Mode::kAdd, false))},
+    {"MODE=ADD", "x MODE=ADD", Given(Expect("", "", "", Mode::kAdd, false))},
+    {"mode=Delete selects no action", "x mode=Delete",
+     Given(Expect("", "", "", std::nullopt, false))},
+    {"mode= with nothing", "x mode=", Given(Expect("", "", "", std::nullopt, false))},
     {"backup=", "x mode=Restore backup=007",
      [] {
-       SetupChoice restore = Expect("", "", "", Mode::kRestore, false);
+       SetupChoice restore = Given(Expect("", "", "", Mode::kRestore, false));
        restore.backup = "007";
        return restore;
      }()},
@@ -55,7 +62,7 @@ const Row kRows[] = {
     {"switches count whole only", "x /silently /S: S /-S", Expect("", "", "", Mode::kAdd, false)},
     {"key inside a word is no key", "x mycavopath=D:\\VO28", Expect("", "", "", Mode::kAdd, false)},
     {"quoted word with a blank", "x 'cavopath=D:\\My VO' mode=Add",
-     Expect("D:\\My VO", "", "", Mode::kAdd, false)},
+     Given(Expect("D:\\My VO", "", "", Mode::kAdd, false))},
     {"quotes inside a word are kept", "x cavopath='D:\\My VO'",
      Expect("'D:\\My VO'", "", "", Mode::kAdd, false)},
     {"apostrophe swallows the rest", "x component=Grid's Editor silent",
@@ -69,6 +76,7 @@ void ExpectSame(const SetupChoice& expected, const SetupChoice& actual) {
   EXPECT_EQ(expected.componentName, actual.componentName);
   EXPECT_EQ(expected.componentFile, actual.componentFile);
   EXPECT_EQ(expected.mode, actual.mode);
+  EXPECT_EQ(expected.modeGiven, actual.modeGiven);
   EXPECT_EQ(expected.backup, actual.backup);
   EXPECT_EQ(expected.silent, actual.silent);
   EXPECT_EQ(expected.previewFile, actual.previewFile);

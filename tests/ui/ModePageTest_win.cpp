@@ -19,15 +19,22 @@ class ModePageTest : public OnePageTest<wzpChangeMode> {
 
 TEST_F(ModePageTest, ControlsAsInTheTemplateWithTheLanguageTexts) {
   EXPECT_EQ(page.Size(), DialogPixels(page.Handle(), 0, 0, 129, 40).size);
-  ExpectAt(page, IDR_MODE_ADD, 8, 10, 66, 11);
-  ExpectAt(page, IDR_MODE_REMOVE, 8, 24, 66, 10);
-  ExpectAt(page, IDG_MODE, 0, 0, 128, 38);
+  ExpectAt(page, IDR_MODE_ADD, 8, 10, 66, 10);
+  ExpectAt(page, IDR_MODE_REMOVE, 78, 10, 48, 10);
+  ExpectAt(page, IDR_MODE_RESTORE, 8, 21, 113, 10);
+  ExpectAt(page, IDG_MODE, 0, 0, 128, 43);
   EXPECT_EQ(Window(Item(page, IDR_MODE_ADD)).Caption(), "&hinzufügen");
   EXPECT_EQ(Window(Item(page, IDR_MODE_REMOVE)).Caption(), "&entfernen");
+  EXPECT_EQ(Window(Item(page, IDR_MODE_RESTORE)).Caption(), "&Letzte Sicherungskopie zurückholen");
   EXPECT_EQ(Window(Item(page, IDG_MODE)).Caption(), "&Komponente dem VO-Window-Editor");
   EXPECT_EQ(StyleOf(Item(page, IDR_MODE_ADD)) & (BS_TYPEMASK | WS_GROUP | WS_TABSTOP),
             BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP);
-  EXPECT_EQ(StyleOf(Item(page, IDR_MODE_REMOVE)) & (BS_TYPEMASK | WS_GROUP), BS_AUTORADIOBUTTON);
+  for (const int id : {IDR_MODE_REMOVE, IDR_MODE_RESTORE}) {
+    EXPECT_EQ(StyleOf(Item(page, id)) & (BS_TYPEMASK | WS_GROUP), BS_AUTORADIOBUTTON) << id;
+  }
+  // The backup's line ends the buttons' group: the arrow keys stay on them.
+  EXPECT_EQ(GetWindow(Item(page, IDR_MODE_RESTORE), GW_HWNDNEXT), Item(page, IDT_MODE_BACKUP));
+  EXPECT_EQ(StyleOf(Item(page, IDT_MODE_BACKUP)) & WS_GROUP, WS_GROUP);
   // The group box precedes the buttons, so that its mnemonic reaches them.
   EXPECT_EQ(GetWindow(Item(page, IDG_MODE), GW_HWNDNEXT), Item(page, IDR_MODE_ADD));
   EXPECT_EQ(StyleOf(Item(page, IDG_MODE)) & (BS_TYPEMASK | WS_GROUP), BS_GROUPBOX | WS_GROUP);

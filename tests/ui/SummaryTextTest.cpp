@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "support/TextAssert.h"
+#include "ui/ChangesText.h"
 #include "ui/SummaryText.h"
 
 namespace formfit::test {
@@ -21,7 +22,7 @@ Shown Choices(std::string folder, std::string text, std::string name, std::strin
   choice.componentName = std::move(name);
   choice.componentFile = std::move(file);
   choice.mode = mode;
-  return {choice, {"C:\\Tools\\formfit.exe", std::move(text)}};
+  return {choice, {"C:\\Tools\\formfit.exe", std::move(text), {}}};
 }
 
 TEST(SummaryText, ListsTheChoicesAndTheCommandLine) {
@@ -60,10 +61,63 @@ TEST(SummaryText, ListsTheChoicesAndTheCommandLine) {
        "\r\n"
        "Diese Auswahl lässt sich nicht als Befehlszeile schreiben: ein Wert enthält alle drei "
        "Zeichen \" ' ].\r\n"},
+      // The component the pages still hold takes no part.
+      {"a restore",
+       [] {
+         Shown shown = Choices("D:\\VO28\\", "Datengitter", "Grid", "D:\\VO28\\BIN\\grid.wed",
+                               Mode::kRestore);
+         shown.choice.backup = "003";
+         shown.context.backupText = "DEDUDED.003, 12.05.2024 14:03";
+         return shown;
+       }(),
+       "Ordner: D:\\VO28\\\r\n"
+       "Sicherungskopie: DEDUDED.003, 12.05.2024 14:03\r\n"
+       "Änderung: letzte Sicherungskopie zurückholen\r\n"
+       "\r\n"
+       "Dieselbe Änderung ohne Assistent, mit der Befehlszeile:\r\n"
+       "C:\\Tools\\formfit.exe cavopath=D:\\VO28\\ mode=Restore backup=003 silent\r\n"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     EXPECT_TRUE(SameText(row.expected, SummaryText(row.shown.choice, row.shown.context, German)));
+  }
+}
+
+// The window of the changes: the preview's diff as the field shows it, a
+// sentence when there is none, and a long one cut at a whole line.
+TEST(ChangesText, TheDiffAsTheFieldShowsIt) {
+  using namespace std::string_literals;
+  const std::string diff =
+      "--- a/BIN/DEDUDED.INF\n+++ b/BIN/DEDUDED.INF\n@@ -1,2 +1,3 @@\n [A]\r\n+x=1\r\n"
+      " y=\0\r\n"s;
+  const auto preview = [](bool ok, std::string text) {
+    PreviewResult made;
+    made.result.ok = ok;
+    if (!ok) made.result.status = StatusLabel{Symbol("DEDUDED_NOT_FOUND"), "", "nicht da:\r\nD:\\"};
+    made.diff = std::move(text);
+    return made;
+  };
+  struct Row {
+    const char* name;
+    PreviewResult preview;
+    std::size_t shownBytes;
+    std::string expected;
+  };
+  const Row rows[] = {
+      {"whole", preview(true, diff), kChangesShown,
+       "--- a/BIN/DEDUDED.INF\r\n+++ b/BIN/DEDUDED.INF\r\n@@ -1,2 +1,3 @@\r\n [A]\r\n+x=1\r\n"
+       " y=?\r\n"},
+      {"cut after the third line", preview(true, diff), 68,
+       "--- a/BIN/DEDUDED.INF\r\n+++ b/BIN/DEDUDED.INF\r\n@@ -1,2 +1,3 @@\r\n\r\n"
+       "Die übrigen 3 Zeilen sind zu viele für dieses Fenster und werden nicht gezeigt.\r\n"},
+      {"no change", preview(true, ""), kChangesShown,
+       "Fertigstellen würde DEDUDED.INF nicht ändern."},
+      {"no change, as the run would fail", preview(false, ""), kChangesShown,
+       "Fertigstellen würde DEDUDED.INF nicht ändern.\r\n\r\nnicht da:\r\nD:\\"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    EXPECT_TRUE(SameText(row.expected, ChangesText(row.preview, German, row.shownBytes)));
   }
 }
 
