@@ -1,5 +1,7 @@
 #include "ProgramDriver_win.h"
 
+#include <algorithm>
+
 namespace formfit::test {
 
 namespace {
@@ -158,11 +160,14 @@ std::vector<std::string> Texts(HWND top) {
 std::string WindowText(HWND window) {
   // Asked of the window itself: for another process's control, GetWindowText
   // answers only captions.
-  char text[1024] = {};
   DWORD_PTR length = 0;
-  SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
-                      SMTO_ABORTIFHUNG, 2000, &length);
-  return std::string(text, length);
+  SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length);
+  std::string text(length + 1, '\0');
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                      SMTO_ABORTIFHUNG, 2000, &copied);
+  text.resize(std::min<std::size_t>(copied, length));
+  return text;
 }
 
 void Click(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }

@@ -69,6 +69,11 @@ TEST_F(ModePageTest, ModeWrittenAndReadByName) {
        false},
       {"a text is no mode", {Value("Remove")}, Symbol(), false, false},
       {"no value changes nothing", {Symbol("Remove"), Value()}, Symbol("Remove"), false, true},
+      {"Restore with no backup to put back changes nothing",
+       {Symbol("Remove"), Symbol("Restore")},
+       Symbol("Remove"),
+       false,
+       true},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.title);
