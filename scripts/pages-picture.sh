@@ -6,8 +6,8 @@
 #
 # writes OUTDIR/page-welcome.png, page-folder.png, page-component.png,
 # page-component-open.png (its list dropped down) and page-mode.png, each the
-# whole sample dialog with its title bar. The folder and component pages show
-# a copy of the bundled sample installation. Runs like scripts/picture.sh:
+# whole sample dialog with its title bar. The folder, component and mode
+# pages show a copy of the bundled sample installation. Runs like scripts/picture.sh:
 # Wine under Xvfb on display :97, with a desktop of its own that draws the
 # title bars, in a prefix of its own beside the tests' headless one.
 set -euo pipefail
@@ -56,4 +56,4 @@ shot welcome welcome
 shot folder folder "$folder"
 shot component component "$bin"
 shot component-open component "$bin" open
-shot mode mode
+shot mode mode "$folder"

@@ -3,7 +3,8 @@
 //   formfit_pages_sample RECTFILE SECONDS PAGE [FOLDER] [open]
 // PAGE is welcome, folder, component or mode. The folder page shows FOLDER;
 // the component page lists the components of FOLDER's component files (with
-// "open", its list is dropped down). Writes the dialog's screen rectangle to
+// "open", its list is dropped down); the mode page says what it finds of
+// GridCtl in the installation FOLDER. Writes the dialog's screen rectangle to
 // RECTFILE ("dialog x y w h") and closes after SECONDS.
 #include <cstdio>
 #include <cstdlib>
@@ -48,7 +49,13 @@ Shown MakePage(DialogWindow& dialog, const std::string& kind, const std::string&
   if (kind == "mode") {
     auto page = std::make_unique<wzpChangeMode>();
     page->Init(&dialog, place);
-    page->SetMode(Mode::kAdd);
+    // As the wizard shows it for the sample's first component.
+    SetupChoice choice;
+    choice.cavoFolder = folder;
+    choice.componentName = "GridCtl";
+    choice.componentFile = folder + "BIN\\grid.wed";
+    const SummaryContext context;
+    page->Prepare({true, choice, choice, context});
     return {std::move(page), text::kModeCaption, text::kModeDescription};
   }
   auto page = std::make_unique<wzpInfo>();
