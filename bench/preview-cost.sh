@@ -16,18 +16,9 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 runs=${1:-3}
 sizes=(1 10 50)
 if [ $# -gt 1 ]; then sizes=("${@:2}"); fi
-source "$root/scripts/windows-tree.sh"
-arch=x86_64 loader=/usr/lib/wine/wine64 wine_arch=win64
-if /usr/lib/wine/wine --version >/dev/null 2>&1; then
-  arch=i686 loader=/usr/lib/wine/wine wine_arch=wow64
-fi
-tree=$root/build/$arch
-configure_windows_tree "$root" "$tree" "$arch"
-cmake --build "$tree" -j2 --target formfit >/dev/null
-native=$root/build/native
-cmake -S "$root" -B "$native" -G Ninja -Wno-dev -DCMAKE_BUILD_TYPE=Release -DFORMFIT_BENCH=ON \
-  >/dev/null
-cmake --build "$native" -j2 --target InstallOnce >/dev/null
+source "$root/bench/shipped-tree.sh"
+shipped_tree "$root" formfit
+native_bench "$root" InstallOnce
 work=$(mktemp -d)
 prefix=$tree/wineprefix-bench
 trap 'WINEPREFIX=$prefix /usr/lib/wine/wineserver64 -k 2>/dev/null || true; rm -rf "$work"' EXIT

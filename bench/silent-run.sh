@@ -15,14 +15,8 @@ set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 pairs=${1:-30}
-source "$root/scripts/windows-tree.sh"
-arch=x86_64 loader=/usr/lib/wine/wine64 wine_arch=win64
-if /usr/lib/wine/wine --version >/dev/null 2>&1; then
-  arch=i686 loader=/usr/lib/wine/wine wine_arch=wow64
-fi
-tree=$root/build/$arch
-configure_windows_tree "$root" "$tree" "$arch"
-cmake --build "$tree" -j2 --target formfit >/dev/null
+source "$root/bench/shipped-tree.sh"
+shipped_tree "$root" formfit
 work=$(mktemp -d)
 trap 'WINEPREFIX=$tree/wineprefix-bench /usr/lib/wine/wineserver64 -k 2>/dev/null || true; rm -rf "$work"' EXIT
 "$arch-w64-mingw32-gcc" -O2 -static -s -mwindows -o "$work/guinoop.exe" "$root/bench/guinoop.c" \
