@@ -193,17 +193,14 @@ TEST_F(DpiLayoutTest, TheWindowOfTheChangesShowsItsControlsWholeWhereTheirDialog
   wzFormfit& wizard = dialog->Wizard();
   ASSERT_TRUE(wizard.SetCurrentPageNo(wizard.FinishPageNo()));
   const HWND button = GetDlgItem(wizard.CurrentPage()->Handle(), IDB_SUMMARY_CHANGES);
-  EXPECT_EQ(FaultsOfPopUp(dialog->Handle(), button,
-                          [](HWND changes) {
-                            Layout shown;
-                            shown.templates = {{changes, "_dlgChanges"}};
-                            std::vector<std::string> faults = Faults(changes, shown);
-                            for (std::string& fault : MnemonicFaults(changes)) {
-                              faults.push_back(std::move(fault));
-                            }
-                            return faults;
-                          }),
-            std::vector<std::string>{})
+  const auto check = [](HWND changes) {
+    std::vector<std::string> faults = MnemonicFaults(changes);
+    Layout shown;
+    shown.templates = {{changes, "_dlgChanges"}};
+    for (const std::string& fault : Faults(changes, shown)) faults.push_back(fault);
+    return faults;
+  };
+  EXPECT_EQ(FaultsOfPopUp(dialog->Handle(), button, check), std::vector<std::string>{})
       << "at " << WindowsDpi() << " DPI";
 }
 

@@ -61,21 +61,6 @@ TEST(SummaryText, ListsTheChoicesAndTheCommandLine) {
        "\r\n"
        "Diese Auswahl lässt sich nicht als Befehlszeile schreiben: ein Wert enthält alle drei "
        "Zeichen \" ' ].\r\n"},
-      // The component the pages still hold takes no part.
-      {"a restore",
-       [] {
-         Shown shown = Choices("D:\\VO28\\", "Datengitter", "Grid", "D:\\VO28\\BIN\\grid.wed",
-                               Mode::kRestore);
-         shown.choice.backup = "003";
-         shown.context.backupText = "DEDUDED.003, 12.05.2024 14:03";
-         return shown;
-       }(),
-       "Ordner: D:\\VO28\\\r\n"
-       "Sicherungskopie: DEDUDED.003, 12.05.2024 14:03\r\n"
-       "Änderung: letzte Sicherungskopie zurückholen\r\n"
-       "\r\n"
-       "Dieselbe Änderung ohne Assistent, mit der Befehlszeile:\r\n"
-       "C:\\Tools\\formfit.exe cavopath=D:\\VO28\\ mode=Restore backup=003 silent\r\n"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
