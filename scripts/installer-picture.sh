@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # A picture of the Grid setup's failure message as a user sees it: the
-# installer of examples/installer runs on a virtual screen on a folder that
-# is no installation (a copy of examples/VO28 without BIN\DEDUDED.INF),
-# Formfit refuses the change, and the message box the setup then shows goes
-# to the picture.
+# installer of examples/installer runs on a virtual screen on a copy of
+# examples/VO28 whose BIN\DEDUDED.INF another program holds open, as a
+# running IDE does; Formfit cannot open it, and the message box the setup
+# then shows goes to the picture.
 #
 #   scripts/installer-picture.sh [OUTFILE]    (default: docs/installer-message.png)
 #
@@ -34,12 +34,12 @@ makensis -V2 "-XTarget amd64-unicode" "-DFORMFIT_DIR=$work/release" \
   "-DCOMPONENT_FILE=$root/examples/VO28/BIN/grid.wed" "-DOUTFILE=$work/grid-setup.exe" \
   "$root/examples/installer/grid-setup.nsi" >/dev/null
 cp -r "$root/examples/VO28" "$work/"
-rm "$work/VO28/BIN/DEDUDED.INF"
 
-# The setup runs as a user runs it: a driver on the same Wine desktop starts
-# it, clicks Install on its folder page, reports where the message box is,
-# and once the picture is taken closes the box and then the setup, and
-# reports the setup's exit code.
+# The setup runs as a user runs it: a driver on the same Wine desktop holds
+# the configuration file open without sharing, starts the setup, clicks
+# Install on its folder page, reports where the message box is, and once the
+# picture is taken closes the box and then the setup, and reports the
+# setup's exit code.
 cat >"$work/driver.c" <<'EOF'
 #include <stdio.h>
 #include <string.h>
@@ -67,6 +67,9 @@ static HWND Find(BOOL owned) {
 int main(int argc, char** argv) {
   if (argc != 6) return 2;
   char command[2 * MAX_PATH];
+  snprintf(command, sizeof command, "%s\\BIN\\DEDUDED.INF", argv[2]);
+  HANDLE held = CreateFileA(command, GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
+  if (held == INVALID_HANDLE_VALUE) return 1;
   /* /D= goes last and unquoted, as the setup takes it. */
   snprintf(command, sizeof command, "\"%s\" /D=%s", argv[1], argv[2]);
   STARTUPINFOA startup = {sizeof startup};
@@ -98,13 +101,16 @@ int main(int argc, char** argv) {
   if (!file) return 1;
   fprintf(file, "%lu\n", code);
   fclose(file);
+  CloseHandle(held);
   return 0;
 }
 EOF
 x86_64-w64-mingw32-gcc -O2 -o "$work/driver.exe" "$work/driver.c"
 
+# The installation lies on drive D:, as on a user's machine.
+ln -sfn "$work" "$WINEPREFIX/dosdevices/d:"
 "$wine" explorer.exe /desktop=Grid,"$screen" "$work/driver.exe" "$(winpath "$work/grid-setup.exe")" \
-  "$(winpath "$work/VO28")" "$(winpath "$work/box.txt")" "$(winpath "$work/go")" \
+  'D:\VO28' "$(winpath "$work/box.txt")" "$(winpath "$work/go")" \
   "$(winpath "$work/end.txt")" </dev/null >/dev/null 2>&1 &
 for _ in $(seq 300); do
   [ -s "$work/box.txt" ] && break

@@ -13,7 +13,9 @@ rem
 rem formfit.exe is the one of the release zip, one folder up, unless FORMFIT
 rem names another. Prints one line "Formfit: exit status N: MEANING", appends
 rem it to Formfit's log "%TEMP%\Grid setup.log" and ends with Formfit's exit
-rem status. A failed setup takes back the grid.wed it copied.
+rem status. A failed setup takes back the grid.wed it copied. When grid.wed
+rem cannot be copied into BIN, Formfit is not run: the line then begins
+rem "grid-setup: copying grid.wed into BIN failed" and the status is 3.
 setlocal
 if "%~1"=="" (
   echo usage: grid-setup.bat FOLDER [Remove^|Check^|Restore] 1>&2
@@ -30,21 +32,34 @@ set "saved=%TEMP%\grid.wed.before-setup"
 set copied=0
 set had=0
 if /i not "%mode%"=="Add" goto run
-rem An old grid.wed waits in the temp folder, to be put back on failure;
-rem without that copy it is not replaced. Plain "if errorlevel" tests: some
-rem command processors run the right side of "||" even after a success.
+rem A folder without BIN\DEDUDED.INF is no installation: nothing is copied
+rem into it, and Formfit says so (status 2).
+if not exist "%folder%\BIN\DEDUDED.INF" goto run
+rem An old grid.wed waits in the temp folder, to be put back on failure.
+rem A grid.wed that was not replaced must not be entered in its place, so
+rem a failed copy ends the setup. Plain "if errorlevel" tests: some command
+rem processors run the right side of "||" even after a success.
 if not exist "%wed%" goto copy
-copy /y /b "%wed%" "%saved%" >nul
-if errorlevel 1 goto run
+copy /y /b "%wed%" "%saved%" >nul 2>&1
+if errorlevel 1 goto not_copied
 set had=1
 :copy
 copy /y /b "%~dp0grid.wed" "%wed%" >nul 2>&1
-if not errorlevel 1 set copied=1
+if errorlevel 1 goto not_copied
+set copied=1
 
 :run
-"%FORMFIT%" "cavopath=%folder%" component=GridCtl "compfile=%wed%" mode=%mode% silent "log=%log%"
+rem At a prompt cmd does not wait for a program with windows such as
+rem formfit.exe, and %ERRORLEVEL% would be the one of the command before;
+rem start "" /wait waits wherever the line runs, so it can be copied to a
+rem prompt as it stands.
+start "" /wait "%FORMFIT%" "cavopath=%folder%" component=GridCtl "compfile=%wed%" mode=%mode% silent "log=%log%"
 set status=%errorlevel%
 
+rem With 4 Formfit has waited up to 10 seconds for another program to let go
+rem of DEDUDED.INF; its log says whether the file is in use or the right to
+rem change it is missing. With mode=Remove, 9 also means that grid.wed
+rem yields nothing of the component.
 set "meaning=an unknown status"
 if "%status%"=="0" set "meaning=the change was made (or, for mode=Check, the component is installed)"
 if "%status%"=="1" set "meaning=no change was asked for: the mode is none of Add, Remove, Check and Restore"
@@ -73,3 +88,10 @@ if "%status%"=="0" (
 )
 if "%had%"=="1" del "%saved%"
 exit /b %status%
+
+:not_copied
+if "%had%"=="1" copy /y /b "%saved%" "%wed%" >nul 2>&1
+if "%had%"=="1" del "%saved%"
+echo grid-setup: copying grid.wed into BIN failed, status 3: the component file is missing
+>>"%log%" echo grid-setup: copying grid.wed into BIN failed, status 3: the component file is missing
+exit /b 3

@@ -6,13 +6,16 @@
 // as written. Words that carry no key are ignored. The keys: "cavopath="
 // (the installation folder), "component=" (the component's name),
 // "compfile=" (the component file), "mode=" (Add, Remove, Check or
-// Restore), "backup=" (the number of the backup Restore puts back), "silent" (run
-// without showing anything; any word that begins with it, such as SILENT or
-// silentmode), and for installers "preview=" (a silent run writes the diff
-// of its change to this file and changes nothing), "log=" (the setup log
-// goes to this file) and "lang=" (en or de, the language file).
+// Restore), "backup=" (the number of the backup Restore puts back),
+// "silent" (run without showing anything; any word that begins with it,
+// such as SILENT or silentmode, and the installer switches /S, /SILENT and
+// /VERYSILENT as whole words in any case), and for installers "preview="
+// (a silent run writes the diff of its change to this file and changes
+// nothing), "log=" (the setup log goes to this file) and "lang=" (en or
+// de, the language file).
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,6 +28,9 @@ struct Keyword {
   std::string_view key;
   // Puts the word's value (the rest of the word) into the choice.
   void (*take)(SetupChoice& choice, std::string value);
+  // Whole words, compared in lower case, that count as the key with an
+  // empty value.
+  std::array<std::string_view, 3> switches{};
 };
 
 inline constexpr Keyword kKeywords[] = {
@@ -33,7 +39,11 @@ inline constexpr Keyword kKeywords[] = {
     {"compfile=", [](SetupChoice& c, std::string v) { c.componentFile = std::move(v); }},
     {"mode=", [](SetupChoice& c, std::string v) { c.mode = Symbol(v); }},
     {"backup=", [](SetupChoice& c, std::string v) { c.backup = std::move(v); }},
-    {"silent", [](SetupChoice& c, std::string) { c.silent = true; }},
+    // The switches installer authors type for an unattended run: without
+    // them an installer that calls the program would wait on the wizard.
+    {"silent",
+     [](SetupChoice& c, std::string) { c.silent = true; },
+     {"/s", "/silent", "/verysilent"}},
     {"preview=", [](SetupChoice& c, std::string v) { c.previewFile = std::move(v); }},
     {"log=", [](SetupChoice& c, std::string v) { c.logFile = std::move(v); }},
     {"lang=", [](SetupChoice& c, std::string v) { c.language = std::move(v); }},

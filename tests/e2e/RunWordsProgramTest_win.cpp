@@ -54,7 +54,8 @@ class RunWords : public ::testing::Test {
   std::string bin = folder + "\\BIN\\";
 };
 
-// An installer reads the outcome from the exit status, and nothing is shown.
+// An installer reads the outcome from the exit status, and nothing is shown,
+// whether it says silent or one of the switches installer authors type.
 TEST_F(RunWords, SilentRunsShowNothingAndExitWithTheirOutcome) {
   struct Row {
     const char* name;
@@ -65,12 +66,12 @@ TEST_F(RunWords, SilentRunsShowNothingAndExitWithTheirOutcome) {
   const std::string grid = "\"compfile=" + bin + "grid.wed\" component=GridCtl";
   const Row rows[] = {
       {"mode none of the four", grid + " mode=Delete silent", 1, false},
-      {"checked, not installed", grid + " mode=Check silent", 12, false},
+      {"checked, not installed, /S", grid + " mode=Check /S", 12, false},
       {"no component file", "\"compfile=" + bin + "none.wed\" mode=Add silent", 3, false},
       {"component file without entries", "\"compfile=" + bin + "empty.wed\" mode=Add silent", 9,
        false},
-      {"added", grid + " mode=Add silent", 0, true},
-      {"checked, installed", grid + " mode=Check silent", 0, false},
+      {"added, /SILENT", grid + " mode=Add /SILENT", 0, true},
+      {"checked, installed, /verysilent", grid + " mode=Check /verysilent", 0, false},
       {"removed again", grid + " mode=Remove SILENT", 0, true},
       // The newest backup is the one the remove made: the component is back.
       {"restored", "mode=Restore silent", 0, true},
