@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
   choice.cavoFolder = argv[1];
   choice.componentName = "Grid";
   choice.componentFile = choice.cavoFolder + "/BIN/grid.wed";
-  choice.mode = Symbol("Add");
+  choice.mode = Mode::kAdd;
   if (argc == 3) choice.previewFile = argv[2];
   ProgramEnvironment environment;
   const SetupResult result =

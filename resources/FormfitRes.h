@@ -3,17 +3,8 @@
    button, IDR_ radio button, IDG_ group box, IDP_ placeholder. */
 #pragma once
 
-/* _QWIZARDPAGEINFO: the page header */
-#define IDT_PAGEINFO_CAPTION 100
-#define IDT_PAGEINFO_DESCRIPTION 101
-
-/* _QWIZARD: the wizard control */
-#define IDP_WIZARD_PAGEINFO 100
-#define IDB_WIZARD_PREVIOUS 101
-#define IDB_WIZARD_NEXT 102
-#define IDB_WIZARD_FINISH 103
-#define IDB_WIZARD_ABORT 104
-#define IDT_WIZARD_SEPARATOR 105
+/* _QWIZARD and _QWIZARDPAGEINFO: the wizard framework's own ids */
+#include "../src/wizard/qWizardRes.h"
 
 /* _wzpInfo */
 #define IDT_INFO_TEXT 100

@@ -35,7 +35,7 @@ shot() {
   shift
   local rects=$work/$name.txt
   "$wine" explorer.exe /desktop=Formfit,640x480 \
-    "$build/tests/ui/formfit_pages_sample.exe" "$(winpath "$rects")" 6 "$@" \
+    "$build/scripts/pictures/formfit_pages_sample.exe" "$(winpath "$rects")" 6 "$@" \
     </dev/null >/dev/null 2>&1 &
   local pid=$!
   for _ in $(seq 100); do

@@ -27,7 +27,7 @@ virtual_screen "$display" 640x480 "$build"
 rects=$work/rects.txt
 # The desktop window fills the screen, so screen and desktop coordinates agree.
 "$wine" explorer.exe /desktop=Formfit,640x480 \
-  "$build/tests/wizard/formfit_page_header_sample.exe" "$(printf 'Z:%s' "${rects//\//\\}")" 8 \
+  "$build/scripts/pictures/formfit_page_header_sample.exe" "$(printf 'Z:%s' "${rects//\//\\}")" 8 \
   </dev/null >/dev/null 2>&1 &
 sample_pid=$!
 for _ in $(seq 100); do
@@ -52,7 +52,7 @@ wait "$sample_pid" || true
 for page in 1 2 3; do
   rm -f "$rects"
   "$wine" explorer.exe /desktop=Formfit,640x480 \
-    "$build/tests/wizard/formfit_wizard_sample.exe" "$(printf 'Z:%s' "${rects//\//\\}")" 6 "$page" \
+    "$build/scripts/pictures/formfit_wizard_sample.exe" "$(printf 'Z:%s' "${rects//\//\\}")" 6 "$page" \
     </dev/null >/dev/null 2>&1 &
   sample_pid=$!
   for _ in $(seq 100); do

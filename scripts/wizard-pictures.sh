@@ -36,7 +36,7 @@ source "$root/scripts/virtual-screen.sh"
 virtual_screen "$display" "$screen" "$build" "$dpi"
 cp -r "$root/examples/VO28" "$work/"
 
-"$wine" explorer.exe /desktop=Formfit,"$screen" "$build/tests/e2e/formfit_wizard_tour.exe" \
+"$wine" explorer.exe /desktop=Formfit,"$screen" "$build/scripts/pictures/formfit_wizard_tour.exe" \
   "$(winpath "$build/formfit.exe")" "$(winpath "$work/VO28")" "$(winpath "$work")" \
   </dev/null >/dev/null 2>&1 &
 

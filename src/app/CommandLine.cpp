@@ -37,15 +37,12 @@ std::optional<std::string> CommandLineOf(const std::vector<std::string>& words) 
 
 std::optional<std::string> SilentCommandLine(const std::string& program,
                                              const SetupChoice& choice) {
-  const Symbol mode = ChosenMode(choice);
-  // The mode as written, Add or Remove: no command line makes no change.
-  std::string modeWord;
-  if (mode == Symbol("Add")) modeWord = "Add";
-  if (mode == Symbol("Remove")) modeWord = "Remove";
-  if (modeWord.empty()) return std::nullopt;
+  // Add or Remove, the changes the wizard makes: no command line makes no
+  // change.
+  if (choice.mode != Mode::kAdd && choice.mode != Mode::kRemove) return std::nullopt;
   return CommandLineOf({program, "cavopath=" + choice.cavoFolder,
                         "component=" + choice.componentName, "compfile=" + choice.componentFile,
-                        "mode=" + modeWord, "silent"});
+                        std::string("mode=") + RowOf(*choice.mode).word, "silent"});
 }
 
 }  // namespace formfit

@@ -36,10 +36,4 @@ SetupChoice ReadKeywords(const std::vector<std::string>& words) {
   return choice;
 }
 
-SetupChoice ReadKeywords(std::string_view cavoFolder) {
-  SetupChoice choice;
-  choice.cavoFolder = std::string(cavoFolder);
-  return choice;
-}
-
 }  // namespace formfit

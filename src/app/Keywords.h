@@ -37,7 +37,7 @@ inline constexpr Keyword kKeywords[] = {
     {"cavopath=", [](SetupChoice& c, std::string v) { c.cavoFolder = std::move(v); }},
     {"component=", [](SetupChoice& c, std::string v) { c.componentName = std::move(v); }},
     {"compfile=", [](SetupChoice& c, std::string v) { c.componentFile = std::move(v); }},
-    {"mode=", [](SetupChoice& c, std::string v) { c.mode = Symbol(v); }},
+    {"mode=", [](SetupChoice& c, std::string v) { c.mode = ReadMode(v); }},
     {"backup=", [](SetupChoice& c, std::string v) { c.backup = std::move(v); }},
     // The switches installer authors type for an unattended run: without
     // them an installer that calls the program would wait on the wizard.
@@ -51,8 +51,5 @@ inline constexpr Keyword kKeywords[] = {
 
 // The choice the words make.
 SetupChoice ReadKeywords(const std::vector<std::string>& words);
-
-// The other form: a single folder, and nothing else.
-SetupChoice ReadKeywords(std::string_view cavoFolder);
 
 }  // namespace formfit

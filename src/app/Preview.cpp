@@ -1,6 +1,5 @@
 #include "app/Preview.h"
 
-#include "app/PreviewFileOps.h"
 #include "base/FaultPoint.h"
 #include "base/StringRules.h"
 #include "base/UnifiedDiff.h"
@@ -8,27 +7,6 @@
 namespace formfit {
 
 namespace {
-
-// The engine's environment with the preview's file system in place of the
-// real one; texts and log lines as the run's own, until it is muted.
-class PreviewEnvironment : public EngineEnvironment {
- public:
-  PreviewEnvironment(EngineEnvironment& real, PreviewFileOps& files) : real_(real), files_(files) {}
-  FileOps& Files() override { return files_; }
-  std::string Text(unsigned number) override { return real_.Text(number); }
-  void LogTimestamp() override {
-    if (!muted_) real_.LogTimestamp();
-  }
-  void Log(std::string_view text) override {
-    if (!muted_) real_.Log(text);
-  }
-  void Mute() { muted_ = true; }
-
- private:
-  EngineEnvironment& real_;
-  PreviewFileOps& files_;
-  bool muted_ = false;
-};
 
 // Windows file names: case and the two separators do not matter.
 std::string Comparable(std::string_view path) {
@@ -49,43 +27,53 @@ bool WriteWhole(FileOps& files, const std::string& path, std::string_view bytes)
   return false;
 }
 
-}  // namespace
+// The run as a preview, its result into `result`.
+Formfit::Previewed Previewed(EngineEnvironment& environment, const SetupChoice& choice,
+                             SetupResult& result) {
+  FaultPoint("setup");
+  if (!choice.mode) return {};
+  Formfit engine(environment);
+  engine.Init(ConfigurationFile(choice));
+  Formfit::Previewed previewed = engine.Preview(RequestOf(choice));
+  result.ok = previewed.ok;
+  result.status = engine.Status();
+  result.exitStatus = ExitStatusOf(result.status->code);
+  return previewed;
+}
 
-SetupResult PreviewAction(EngineEnvironment& environment, const SetupChoice& choice) {
-  FileOps& real = environment.Files();
-  PreviewFileOps preview(real);
-  PreviewEnvironment previewEnvironment(environment, preview);
-  SetupResult result = SetupAction(previewEnvironment, choice);
-  // A check writes nothing; its preview shows what an Add would change. The
-  // log and the outcome stay the check's.
-  if (ChosenMode(choice) == Symbol("Check")) {
-    SetupChoice add = choice;
-    add.mode = Symbol("Add");
-    previewEnvironment.Mute();
-    SetupAction(previewEnvironment, add);
-  }
-
-  const std::string& previewFile = choice.previewFile;
-  const std::string& componentFile = choice.componentFile;
-  const FileSpec configuration = ConfigurationPath(ChosenFolder(choice.cavoFolder));
-  const std::string path = configuration.FullPath();
-  // A preview never takes the place of the files it reads.
-  if (SameFile(previewFile, path) || SameFile(previewFile, componentFile)) {
-    result.ok = false;
-    result.exitStatus = status::kPreviewNotWrittenExitStatus;
-    return result;
-  }
-  // The preview holds only the bytes the run wrote; the old ones are read
-  // again from the file, which the preview never changes.
-  const FileContents before = ReadWholeFile(real, path);
-  const std::string_view old = before.bytes;
-  const std::optional<std::string_view> written = preview.Written(path);
+std::string DiffOf(const SetupChoice& choice, const Formfit::Previewed& previewed) {
+  const FileSpec configuration = ConfigurationFile(choice);
   const std::string name = "BIN/" + configuration.FileName() + configuration.Extension();
   FaultPoint("diff");
-  const std::string diff = UnifiedDiff(old, written.value_or(old), "a/" + name, "b/" + name);
-  if (!WriteWhole(real, previewFile, diff)) {
+  // Views, not copies: the texts can be as large as the file.
+  const std::string_view before = previewed.before;
+  const std::string_view after = previewed.after ? std::string_view(*previewed.after) : before;
+  return UnifiedDiff(before, after, "a/" + name, "b/" + name);
+}
+
+}  // namespace
+
+PreviewResult PreviewChange(EngineEnvironment& environment, const SetupChoice& choice) {
+  PreviewResult preview;
+  const Formfit::Previewed previewed = Previewed(environment, choice, preview.result);
+  preview.diff = DiffOf(choice, previewed);
+  return preview;
+}
+
+SetupResult PreviewAction(EngineEnvironment& environment, const SetupChoice& choice) {
+  SetupResult result;
+  const Formfit::Previewed previewed = Previewed(environment, choice, result);
+  const std::string& previewFile = choice.previewFile;
+  // A preview never takes the place of the files it reads.
+  if (SameFile(previewFile, ConfigurationFile(choice).FullPath()) ||
+      SameFile(previewFile, choice.componentFile)) {
     result.ok = false;
-    result.exitStatus = status::kPreviewNotWrittenExitStatus;
+    result.exitStatus = kPreviewNotWrittenExitStatus;
+    return result;
+  }
+  if (!WriteWhole(environment.Files(), previewFile, DiffOf(choice, previewed))) {
+    result.ok = false;
+    result.exitStatus = kPreviewNotWrittenExitStatus;
   }
   return result;
 }

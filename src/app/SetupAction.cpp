@@ -5,43 +5,25 @@
 
 namespace formfit {
 
-FileSpec ConfigurationPath(std::string_view folder) {
-  std::string path(folder);
-  if (!path.empty() && !IsPathSeparator(path.back())) path += '\\';
-  FileSpec file(path);
-  file.AppendToPath("BIN");
-  file.SetFileName("DEDUDED");
-  file.SetExtension(".INF");
-  return file;
-}
-
 SetupResult SetupAction(EngineEnvironment& environment, const SetupChoice& choice) {
   FaultPoint("setup");
-  Formfit engine(environment);
-  engine.Init(ConfigurationPath(ChosenFolder(choice.cavoFolder)));
-  const Symbol mode = ChosenMode(choice);
-  const std::string& componentName = choice.componentName;
-  const std::string& componentFile = choice.componentFile;
   SetupResult result;
-  if (mode == Symbol("Add")) {
-    result.ok = engine.Install(componentName, componentFile);
-  } else if (mode == Symbol("Remove")) {
-    result.ok = engine.Deinstall(componentName, componentFile);
-  } else if (mode == Symbol("Check")) {
-    result.ok = engine.Check(componentName, componentFile);
-  } else if (mode == Symbol("Restore")) {
-    result.ok = engine.Restore(choice.backup);
-  } else {
-    return result;
-  }
+  if (!choice.mode) return result;
+  Formfit engine(environment);
+  engine.Init(ConfigurationFile(choice));
+  result.ok = engine.Run(RequestOf(choice));
   result.status = engine.Status();
-  if (result.status) result.exitStatus = status::ExitStatus(result.status->code);
+  result.exitStatus = ExitStatusOf(result.status->code);
   return result;
 }
 
 SetupResult RunChoice(EngineEnvironment& environment, const SetupChoice& choice) {
   if (choice.silent && !choice.previewFile.empty()) return PreviewAction(environment, choice);
   return SetupAction(environment, choice);
+}
+
+std::optional<FoundBackup> NewestBackup(FileOps& files, const SetupChoice& choice) {
+  return ChosenBackup(files, ConfigurationFile(choice).FullPath(), {});
 }
 
 }  // namespace formfit

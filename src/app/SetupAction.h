@@ -4,14 +4,12 @@
 #pragma once
 
 #include <optional>
-#include <string>
-#include <string_view>
 
 #include "app/SetupChoice.h"
-#include "base/FileSpec.h"
-#include "base/Symbol.h"
+#include "base/FileOps.h"
+#include "engine/Backups.h"
 #include "engine/Formfit.h"
-#include "engine/StatusCodes.h"
+#include "engine/Outcome.h"
 
 namespace formfit {
 
@@ -23,25 +21,24 @@ struct SetupResult {
   // The engine's status; none when the mode asked for no change.
   std::optional<StatusLabel> status;
   // The process exit status of a silent run: the status's own (see
-  // StatusCodes.h), or the one for no change asked for (a mode none of Add,
-  // Remove, Check and Restore).
-  int exitStatus = status::kNoChangeExitStatus;
+  // Outcome.h), or the one for no change asked for.
+  int exitStatus = kNoChangeExitStatus;
 };
 
-// The configuration file of the installation in `folder`: folder, "BIN",
-// "DEDUDED.INF". A folder without a trailing separator is a folder all the
-// same: "D:\\VO28" gives "D:\\VO28\\BIN\\DEDUDED.INF".
-FileSpec ConfigurationPath(std::string_view folder);
-
-// Installs (mode Add, also when the choice gives no mode), deinstalls (mode
-// Remove) or checks for (mode Check) the chosen component from its component
-// file in the chosen installation (see ChosenFolder), or puts the chosen
-// backup back (mode Restore, which needs no component); any other mode
-// changes nothing.
+// The run the choice asks for, on the configuration file of the chosen
+// installation (see ConfigurationFile): Add, Remove or Check of the chosen
+// component from its component file, or Restore of the chosen backup
+// (which needs no component); no mode changes nothing.
 SetupResult SetupAction(EngineEnvironment& environment, const SetupChoice& choice);
 
 // The change the choice asks for: a preview in a silent run that asks for
 // one (see Preview.h), else SetupAction.
 SetupResult RunChoice(EngineEnvironment& environment, const SetupChoice& choice);
+
+// The backup that mode Restore without a backup number would put back in
+// the chosen installation: the newest by its last write time, with that
+// time; none when there is none. Reads one listing of the folder and
+// nothing else.
+std::optional<FoundBackup> NewestBackup(FileOps& files, const SetupChoice& choice);
 
 }  // namespace formfit

@@ -10,6 +10,16 @@ std::string ChosenFolder(const std::string& folder) {
   return chosen;
 }
 
-Symbol ChosenMode(const SetupChoice& choice) { return choice.mode.value_or(Symbol("Add")); }
+FileSpec ConfigurationFile(const SetupChoice& choice) {
+  FileSpec file(ChosenFolder(choice.cavoFolder));
+  file.AppendToPath("BIN");
+  file.SetFileName("DEDUDED");
+  file.SetExtension(".INF");
+  return file;
+}
+
+RunRequest RequestOf(const SetupChoice& choice) {
+  return {*choice.mode, choice.componentName, choice.componentFile, choice.backup};
+}
 
 }  // namespace formfit

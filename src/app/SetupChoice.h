@@ -8,7 +8,8 @@
 #include <string>
 #include <tuple>
 
-#include "base/Symbol.h"
+#include "base/FileSpec.h"
+#include "engine/Mode.h"
 
 namespace formfit {
 
@@ -16,10 +17,10 @@ struct SetupChoice {
   std::string cavoFolder;     // as written; empty when not given (or given empty)
   std::string componentName;  // empty when not given
   std::string componentFile;  // empty when not given
-  // The mode word's value as a symbol (so "add" and "ADD" are Add); none when
-  // no word gives a mode. A value other than Add, Remove, Check or Restore
-  // selects no action.
-  std::optional<Symbol> mode;
+  // The run asked for, read once from the mode word (so "add" and "ADD" are
+  // Add); Add when no word gives a mode, none when the word names no run
+  // (then nothing is done).
+  std::optional<Mode> mode = Mode::kAdd;
   std::string backup;  // the backup Restore puts back, as written; empty for the newest
   bool silent = false;
   std::string previewFile;  // a silent run's diff instead of the change; empty for none
@@ -41,7 +42,12 @@ inline bool operator!=(const SetupChoice& a, const SetupChoice& b) { return !(a 
 // its ends, and with a "\" at its end unless empty.
 std::string ChosenFolder(const std::string& folder);
 
-// The change asked for: the mode, Add when none is given.
-Symbol ChosenMode(const SetupChoice& choice);
+// The configuration file of the chosen installation: the chosen folder (see
+// ChosenFolder), "BIN", "DEDUDED.INF". "D:\VO28" and "D:\VO28\" give
+// "D:\VO28\BIN\DEDUDED.INF".
+FileSpec ConfigurationFile(const SetupChoice& choice);
+
+// The engine's run for the choice; its mode must not be none.
+RunRequest RequestOf(const SetupChoice& choice);
 
 }  // namespace formfit

@@ -7,7 +7,7 @@
 #include "app/SetupChoice.h"
 #include "base/FailureReason.h"
 #include "base/StringRules.h"
-#include "engine/StatusCodes.h"
+#include "engine/Outcome.h"
 #include "env/CAVODir.h"
 #include "env/Protocoll.h"
 
@@ -27,8 +27,8 @@ int Failed(std::exception_ptr failure, bool silent, const FailureTeller& tellUse
     // Nothing more can be told; the exit status still says what happened.
   }
   if (!silent) return kInteractiveNotDone;
-  return IsMemoryShortage(failure) ? status::ExitStatus(Symbol(status::kMemoryLow))
-                                   : status::kFailedInsideExitStatus;
+  return IsMemoryShortage(failure) ? RowOf(Outcome::kMemoryLow).exitStatus
+                                   : kFailedInsideExitStatus;
 }
 
 }  // namespace

@@ -34,7 +34,7 @@ using FailureTeller = std::function<void(const std::string& reason)>;
 // The whole run with the words of the command line; the process exit status.
 // A silent run makes the change the words ask for (SetupChoice.h) with no
 // window at all, and exits with the status of its change (see
-// StatusCodes.h); an interactive one shows the dialog and exits with 0 when
+// Outcome.h); an interactive one shows the dialog and exits with 0 when
 // it closed after a successful change and 1 otherwise. No exception leaves it: the log gets its
 // reason; a silent run then exits with the status for lack of memory or for a failure inside the
 // program, showing nothing; an interactive one has `tellUser` say so and exits with 1.

@@ -1,5 +1,6 @@
 #include "base/FileOps.h"
 
+#include <algorithm>
 #include <limits>
 #include <new>
 
@@ -28,6 +29,16 @@ FileContents ReadWholeFile(FileOps& files, const std::string& path) {
   }
   contents.state = FileContents::State::kRead;
   return contents;
+}
+
+std::vector<std::string> Leftovers(FileOps& files, const std::string& beside) {
+  const std::string folder = beside.substr(0, beside.find_last_of("\\/") + 1);
+  std::vector<std::string> leftovers;
+  for (const PlainFile& file : files.PlainFiles(beside)) {
+    if (IsTemporaryName(file.name)) leftovers.push_back(folder + file.name);
+  }
+  std::sort(leftovers.begin(), leftovers.end());
+  return leftovers;
 }
 
 std::int64_t WindowsFileTime(std::int64_t seconds, std::int64_t nanoseconds) {

@@ -44,11 +44,15 @@ enum class Naming {
   kFailed,
 };
 
-// A plain file as a folder listing gives it: its name, and when it was last
-// written, as a Windows file time (see WindowsFileTime).
+// A plain file as a folder listing gives it: its name, its size, when it
+// was last written, as a Windows file time (see WindowsFileTime), and
+// whether it is hidden (on Windows the hidden or the system attribute,
+// elsewhere a leading ".").
 struct PlainFile {
   std::string name;
+  std::uint64_t size = 0;
   std::int64_t written = 0;
+  bool hidden = false;
 };
 
 class FileOps {
@@ -63,9 +67,11 @@ class FileOps {
   virtual bool ClearReadOnly(const std::string& path) = 0;
   // Sets the read-only attribute; false when it cannot be set.
   virtual bool SetReadOnly(const std::string& path) = 0;
-  // The plain files in the folder of `beside`, in no set order; folders,
-  // links and anything else that is not a plain file are not listed. Empty
-  // when the folder cannot be read.
+  // The plain files in the folder of `beside`, in the order the file system
+  // lists them; folders, links and anything else that is not a plain file
+  // are not listed. Empty when the folder cannot be read. The one listing of
+  // a folder: the component list, the backup search and the leftovers all
+  // read it.
   virtual std::vector<PlainFile> PlainFiles(const std::string& beside) = 0;
   // Null when the file cannot be opened for reading (missing, a folder, or
   // held open by someone else without sharing). Others may read it meanwhile.
@@ -76,16 +82,11 @@ class FileOps {
   virtual std::unique_ptr<OpenFile> OpenReadWrite(const std::string& path) = 0;
   // A new, empty file under a name of its own in the folder of `beside`,
   // open for writing, and that name through `name`; null when none can be
-  // made. The name never looks like a numbered backup. The file is held
-  // (see RemoveUnlessHeld) until it is closed.
+  // made. The name is one IsTemporaryName knows, and never looks like a
+  // numbered backup. The file is held (see RemoveUnlessHeld) until it is
+  // closed.
   virtual std::unique_ptr<OpenFile> CreateTemporary(const std::string& beside,
                                                     std::string& name) = 0;
-  // The files in the folder of `beside` whose names are of the kind
-  // CreateTemporary gives, each as that folder followed by the name, sorted;
-  // such a file is left over when a run stops before it names or removes
-  // its temporary file. Folders and links are not listed. Empty when the
-  // folder cannot be read.
-  virtual std::vector<std::string> Leftovers(const std::string& beside) = 0;
   // Removes the file at `path` unless someone holds it open; false when it
   // is held or cannot be removed. A file from CreateTemporary is held by
   // whoever created it until it is closed, in any process; on Windows any
@@ -103,6 +104,15 @@ class FileOps {
 
 // The real file system.
 FileOps& SystemFileOps();
+
+// Whether `name` is of the kind CreateTemporary gives on this platform.
+bool IsTemporaryName(std::string_view name);
+
+// The plain files in the folder of `beside` whose names are of the kind
+// CreateTemporary gives, each as that folder followed by the name, sorted;
+// such a file is left over when a run stops before it names or removes its
+// temporary file. Empty when the folder cannot be read.
+std::vector<std::string> Leftovers(FileOps& files, const std::string& beside);
 
 // The Windows file time, in 100-nanosecond intervals since 1601-01-01 UTC,
 // of the moment `nanoseconds` after `seconds` after 1970-01-01 UTC; moments

@@ -88,16 +88,6 @@ class PosixFile : public OpenFile {
 constexpr std::string_view kTemporaryPrefix = "~formfit-";
 constexpr std::size_t kTemporaryPlaces = 6;
 
-bool IsTemporaryName(std::string_view name) {
-  if (name.size() != kTemporaryPrefix.size() + kTemporaryPlaces ||
-      name.substr(0, kTemporaryPrefix.size()) != kTemporaryPrefix) {
-    return false;
-  }
-  return std::all_of(name.begin() + kTemporaryPrefix.size(), name.end(), [](char c) {
-    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-  });
-}
-
 std::string FolderOf(const std::string& native) {
   const std::size_t slash = native.rfind('/');
   return slash == std::string::npos ? std::string() : native.substr(0, slash + 1);
@@ -151,8 +141,9 @@ class PosixFileOps : public FileOps {
     while (const dirent* entry = ::readdir(listing)) {
       struct stat info {};
       if (::lstat((folder + entry->d_name).c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
-        files.push_back(
-            {entry->d_name, WindowsFileTime(info.st_mtim.tv_sec, info.st_mtim.tv_nsec)});
+        files.push_back({entry->d_name, static_cast<std::uint64_t>(info.st_size),
+                         WindowsFileTime(info.st_mtim.tv_sec, info.st_mtim.tv_nsec),
+                         entry->d_name[0] == '.'});
       }
     }
     ::closedir(listing);
@@ -183,22 +174,6 @@ class PosixFileOps : public FileOps {
     }
     name = pattern;
     return std::make_unique<PosixFile>(fd);
-  }
-
-  std::vector<std::string> Leftovers(const std::string& beside) override {
-    const std::string folder = FolderOf(NativePath(beside));
-    std::vector<std::string> leftovers;
-    DIR* const listing = ::opendir(folder.empty() ? "." : folder.c_str());
-    if (!listing) return leftovers;
-    while (const dirent* entry = ::readdir(listing)) {
-      if (!IsTemporaryName(entry->d_name)) continue;
-      const std::string path = folder + entry->d_name;
-      struct stat info {};
-      if (::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) leftovers.push_back(path);
-    }
-    ::closedir(listing);
-    std::sort(leftovers.begin(), leftovers.end());
-    return leftovers;
   }
 
   bool RemoveUnlessHeld(const std::string& path) override {
@@ -238,6 +213,16 @@ class PosixFileOps : public FileOps {
 };
 
 }  // namespace
+
+bool IsTemporaryName(std::string_view name) {
+  if (name.size() != kTemporaryPrefix.size() + kTemporaryPlaces ||
+      name.substr(0, kTemporaryPrefix.size()) != kTemporaryPrefix) {
+    return false;
+  }
+  return std::all_of(name.begin() + kTemporaryPrefix.size(), name.end(), [](char c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+  });
+}
 
 FileOps& SystemFileOps() {
   static PosixFileOps files;

@@ -95,29 +95,12 @@ std::unique_ptr<OpenFile> Open(const std::string& path, DWORD access, DWORD shar
   return std::make_unique<WinFile>(handle);
 }
 
-std::string FolderOf(const std::string& path) {
-  const std::size_t separator = path.find_last_of("\\/");
-  return separator == std::string::npos ? std::string(".\\") : path.substr(0, separator + 1);
-}
-
 constexpr char kTemporaryPrefix[] = "~ff";
 constexpr std::string_view kTemporaryExtension = ".tmp";
 
-// GetTempFileNameA's names: the prefix, a number of one to four hex digits
-// (Windows writes four, Wine only as many as the number needs) and ".tmp",
-// in either case.
-bool IsTemporaryName(std::string_view name) {
-  const std::string_view prefix = kTemporaryPrefix;
-  const std::size_t fixed = prefix.size() + kTemporaryExtension.size();
-  if (name.size() < fixed + 1 || name.size() > fixed + 4 ||
-      !EqualsNoCase(name.substr(0, prefix.size()), prefix) ||
-      !EqualsNoCase(name.substr(name.size() - kTemporaryExtension.size()), kTemporaryExtension)) {
-    return false;
-  }
-  const std::string_view number = name.substr(prefix.size(), name.size() - fixed);
-  return std::all_of(number.begin(), number.end(), [](char c) {
-    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
-  });
+std::string FolderOf(const std::string& path) {
+  const std::size_t separator = path.find_last_of("\\/");
+  return separator == std::string::npos ? std::string(".\\") : path.substr(0, separator + 1);
 }
 
 class WinFileOps : public FileOps {
@@ -174,26 +157,8 @@ class WinFileOps : public FileOps {
     return file;
   }
 
-  std::vector<std::string> Leftovers(const std::string& beside) override {
-    const std::string folder = FolderOf(beside);
-    std::vector<std::string> leftovers;
-    WIN32_FIND_DATAA entry;
-    // The pattern also meets short names; the test of the long name decides.
-    const HANDLE search = FindFirstFileA((folder + kTemporaryPrefix + "*").c_str(), &entry);
-    if (search == INVALID_HANDLE_VALUE) return leftovers;
-    do {
-      const DWORD notFiles = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT;
-      if (!(entry.dwFileAttributes & notFiles) && IsTemporaryName(entry.cFileName)) {
-        leftovers.push_back(folder + entry.cFileName);
-      }
-    } while (FindNextFileA(search, &entry));
-    FindClose(search);
-    std::sort(leftovers.begin(), leftovers.end());
-    return leftovers;
-  }
-
-  // One search gives every name with its time: far fewer calls than asking
-  // name by name.
+  // One search gives every name with its size and time: far fewer calls than
+  // asking name by name.
   std::vector<PlainFile> PlainFiles(const std::string& beside) override {
     std::vector<PlainFile> files;
     WIN32_FIND_DATAA entry;
@@ -205,8 +170,9 @@ class WinFileOps : public FileOps {
       if (entry.dwFileAttributes & notFiles) continue;
       const FILETIME& time = entry.ftLastWriteTime;
       files.push_back(
-          {entry.cFileName, static_cast<std::int64_t>(std::uint64_t{time.dwHighDateTime} << 32 |
-                                                      time.dwLowDateTime)});
+          {entry.cFileName, std::uint64_t{entry.nFileSizeHigh} << 32 | entry.nFileSizeLow,
+           static_cast<std::int64_t>(std::uint64_t{time.dwHighDateTime} << 32 | time.dwLowDateTime),
+           (entry.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0});
     } while (FindNextFileA(search, &entry));
     FindClose(search);
     return files;
@@ -235,6 +201,23 @@ class WinFileOps : public FileOps {
 };
 
 }  // namespace
+
+// GetTempFileNameA's names: the prefix, a number of one to four hex digits
+// (Windows writes four, Wine only as many as the number needs) and ".tmp",
+// in either case.
+bool IsTemporaryName(std::string_view name) {
+  const std::string_view prefix = kTemporaryPrefix;
+  const std::size_t fixed = prefix.size() + kTemporaryExtension.size();
+  if (name.size() < fixed + 1 || name.size() > fixed + 4 ||
+      !EqualsNoCase(name.substr(0, prefix.size()), prefix) ||
+      !EqualsNoCase(name.substr(name.size() - kTemporaryExtension.size()), kTemporaryExtension)) {
+    return false;
+  }
+  const std::string_view number = name.substr(prefix.size(), name.size() - fixed);
+  return std::all_of(number.begin(), number.end(), [](char c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+  });
+}
 
 FileOps& SystemFileOps() {
   static WinFileOps files;

@@ -2,8 +2,10 @@
 #include <cstddef>
 #include <map>
 #include <string_view>
+#include <utility>
 
 #include "engine/Formfit.h"
+#include "engine/Plan.h"
 
 namespace formfit {
 
@@ -59,16 +61,23 @@ Lines LinesTakenOut(std::string_view before, std::string_view after) {
 
 }  // namespace
 
-Formfit::Finding Formfit::ComponentCheck(const std::string& text, const Component& component) {
-  const std::string removed = ComponentRemove(text, component);
-  const std::string added = ComponentAdd(removed, component);
-  if (added == removed) return Finding::kNotPlaced;
-  if (removed == text) return Finding::kNotInstalled;
+Inspection Inspect(const std::string& text, const Component& component) {
+  const std::string removed = Formfit::ComponentRemove(text, component);
+  std::string added = Formfit::ComponentAdd(removed, component);
+  if (added == removed) return {Formfit::Finding::kNotPlaced, std::move(added)};
+  if (removed == text) return {Formfit::Finding::kNotInstalled, std::move(added)};
   // Compared by lines, not bytes: adding after a remove may stand a block
   // one blank line apart from where an earlier add stood it.
-  const std::string removedAgain = ComponentRemove(added, component);
-  return LinesTakenOut(text, removed) == LinesTakenOut(added, removedAgain) ? Finding::kInstalled
-                                                                            : Finding::kInPart;
+  const std::string removedAgain = Formfit::ComponentRemove(added, component);
+  const Formfit::Finding finding =
+      LinesTakenOut(text, removed) == LinesTakenOut(added, removedAgain)
+          ? Formfit::Finding::kInstalled
+          : Formfit::Finding::kInPart;
+  return {finding, std::move(added)};
+}
+
+Formfit::Finding Formfit::ComponentCheck(const std::string& text, const Component& component) {
+  return Inspect(text, component).finding;
 }
 
 }  // namespace formfit

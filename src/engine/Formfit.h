@@ -4,7 +4,9 @@
 // The text operations (Block*, Component*) take the whole configuration text
 // as bytes and return the new whole text or what they find in it; they touch
 // no file. Install, Deinstall, Check and Restore are the file-level runs:
-// check, read, back up, rewrite, status.
+// each checks its inputs, then plans on the bytes it reads (Plan.h) and
+// leaves the rest to the commit (Commit.h), and its status is what the
+// commit hands back.
 #pragma once
 
 #include <optional>
@@ -16,15 +18,10 @@
 #include "base/Pairs.h"
 #include "base/Symbol.h"
 #include "engine/Component.h"
+#include "engine/Mode.h"
+#include "engine/Outcome.h"
 
 namespace formfit {
-
-// The outcome of a run: a code and the texts the wizard shows.
-struct StatusLabel {
-  Symbol code;
-  std::string caption;
-  std::string description;
-};
 
 // What the engine needs of the program around it: the file system, the
 // language texts and the setup log. The application wires the real ones in;
@@ -53,7 +50,7 @@ class Formfit {
 
   // Puts the component into the configuration file (removing an earlier copy
   // first). True when the file was rewritten; the status is set in every case,
-  // its code one of those in StatusCodes.h. The component file is read once.
+  // its code one of those in Outcome.h. The component file is read once.
   // The file is rewritten only after its backup exists; when rewriting it
   // fails, its original bytes are put back (the backup stays), and where even
   // that fails the status names the backup. A read-only file is made writable
@@ -88,23 +85,26 @@ class Formfit {
   // (a folder, a link), and nothing changes; or it says why as for Install.
   bool Restore(std::string_view backup);
 
-  const std::optional<StatusLabel>& Status() const { return status_; }
-  bool StatusSet(Symbol code, std::string caption, std::string description);
-  bool StatusClear();
+  // The run `request` asks for, as the call of its mode above.
+  bool Run(const RunRequest& request);
 
-  // Writes `bytes`, the contents of `file` as read, to the first free name
-  // base.000 ... base.999 (base: `file` up to its last ".") and hands that
-  // name back through `backupName`; false when the write fails or no name is
-  // free. The bytes go to a temporary file first and get the number only
-  // once they are complete and flushed, so a numbered file is always a
-  // whole backup. Any entry under a number's name (a file, a folder, a
-  // link) counts as taken. A backup is never overwritten.
-  //
-  // First it removes the temporary files that killed runs left beside
-  // `file` (FileOps::Leftovers), except those someone holds open, and logs
-  // "leftover removed: " and the path of each. Install and Deinstall call
-  // it while they hold `file` open.
-  bool CreateBackup(const std::string& file, std::string_view bytes, std::string& backupName);
+  // What a preview of a run reads and would write.
+  struct Previewed {
+    bool ok = false;  // as the run would answer
+    // The configuration file's bytes as read (empty when they could not be),
+    // and as the run would leave them: for a check, as an Add would; none
+    // when the file would stay as it is.
+    std::string before;
+    std::optional<std::string> after;
+  };
+  // The run `request` asks for as a preview: the same steps, log lines and
+  // status as the run, and nothing on disk changes (no backup, no rewrite,
+  // no attribute). The backup a change would make is named as the change
+  // would name it now.
+  Previewed Preview(const RunRequest& request);
+
+  // The status of the last run; none before the first.
+  const std::optional<StatusLabel>& Status() const { return status_; }
 
   // Inserts a block of lines ahead of the first occurrence of `anchor`;
   // the text unchanged when the anchor does not occur.
@@ -154,6 +154,9 @@ class Formfit {
   static Finding ComponentCheck(const std::string& text, const Component& component);
 
  private:
+  struct Ended;
+  Ended Execute(const RunRequest& request, bool preview);
+
   EngineEnvironment& environment_;
   FileSpec file_;
   std::optional<StatusLabel> status_;

@@ -8,7 +8,6 @@
 #include "base/FileOps.h"
 #include "base/FileSpec.h"
 #include "engine/IniText.h"
-#include "ui/FolderListing.h"
 
 namespace formfit {
 
@@ -27,8 +26,8 @@ struct ComponentList {
   // file order.
   std::vector<ComponentItem> items;
   // The display text of the first component of the most recently changed
-  // file that has a "Contents" section (of equally new files, the first
-  // listed); empty when no file has one.
+  // file that has a "Contents" section, to the second (of equally new
+  // files, the first listed); empty when no file has one.
   std::string preselected;
 };
 
@@ -39,12 +38,13 @@ struct ComponentList {
 std::string ComponentDisplayText(const IniText& componentFile, const std::string& key,
                                  const std::string& value);
 
-// The components of the files "*.wed" in the folder of `folder` (its drive
-// and path; a file name in it does not count). Each file is read once; a
-// file that cannot be read, or has no "Contents" section or an empty one,
-// offers nothing and takes no part in the preselection. Item files are the
-// folder's drive and path followed by the listed name.
-ComponentList ListComponents(const FileSpec& folder, FolderListing& listing = SystemFolderListing(),
-                             FileOps& files = SystemFileOps());
+// The components of the plain files "*.wed" (the extension in any case) in
+// the folder of `folder` (its drive and path; a file name in it does not
+// count), in the order `files` lists them; hidden files are left out. Each
+// file is read once; a file that cannot be read, or has no "Contents"
+// section or an empty one, offers nothing and takes no part in the
+// preselection. Item files are the folder's drive and path followed by the
+// listed name.
+ComponentList ListComponents(const FileSpec& folder, FileOps& files = SystemFileOps());
 
 }  // namespace formfit

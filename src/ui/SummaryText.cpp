@@ -16,9 +16,8 @@ std::string SummaryText(const SetupChoice& choice, const SummaryContext& context
   std::string component = context.componentText;
   if (component != choice.componentName) component += " (" + choice.componentName + ")";
   std::string change;
-  const Symbol mode = ChosenMode(choice);
-  if (mode == Symbol("Add")) change = texts(text::kSummaryAdd, "hinzufügen");
-  if (mode == Symbol("Remove")) change = texts(text::kSummaryRemove, "entfernen");
+  if (choice.mode == Mode::kAdd) change = texts(text::kSummaryAdd, "hinzufügen");
+  if (choice.mode == Mode::kRemove) change = texts(text::kSummaryRemove, "entfernen");
   std::string summary;
   const auto line = [&summary](const std::string& text) { summary += text + kCrLf; };
   line(texts(text::kSummaryFolder, "Ordner:") + " " + choice.cavoFolder);

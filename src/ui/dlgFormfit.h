@@ -34,8 +34,6 @@ class dlgFormfit : public _dlgFormfit, public SetupDialog {
   // The dialog on the choice the command line made: the wizard's pages show
   // it first.
   explicit dlgFormfit(const SetupChoice& choice);
-  // The dialog opened on an installation folder.
-  explicit dlgFormfit(const std::string& folder);
 
   wzFormfit& Wizard() { return *wizard_; }
 

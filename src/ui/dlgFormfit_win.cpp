@@ -2,10 +2,8 @@
 #include <tuple>
 
 #include "FormfitRes.h"
-#include "app/Keywords.h"
 #include "base/FailureReason.h"
 #include "base/FaultPoint.h"
-#include "env/CAVODir.h"
 #include "host/HandlerFailure.h"
 #include "host/MessageBox.h"
 #include "host/OwnerAlignment.h"
@@ -39,15 +37,6 @@ void _dlgFormfit::CreateWizard() {
 dlgFormfit::dlgFormfit(const SetupChoice& choice) {
   CreateWizard();
   FaultPoint("dialog");
-  wizard_->SetChoice(choice);
-}
-
-dlgFormfit::dlgFormfit(const std::string& folder) {
-  CreateWizard();
-  SetupChoice choice = ReadKeywords(folder);
-  if (choice.cavoFolder.empty()) {
-    if (const std::optional<FileSpec> located = CAVODir()) choice.cavoFolder = located->FullPath();
-  }
   wizard_->SetChoice(choice);
 }
 

@@ -1,7 +1,7 @@
 // The setup wizard: the five pages of a setup and the process page, the
-// values of a run (installation folder, component, component file, mode,
-// silent) kept as page values, the pages prepared as they are shown, and the
-// change made through the setup action.
+// values of a run (installation folder, component, component file, mode)
+// kept as page values, the pages prepared as they are shown, and the change
+// made through the setup action.
 #pragma once
 
 #include <optional>
@@ -10,6 +10,7 @@
 #include "app/SetupAction.h"
 #include "app/SetupChoice.h"
 #include "base/Symbol.h"
+#include "engine/Mode.h"
 #include "ui/SummaryText.h"
 #include "wizard/qWizard.h"
 
@@ -32,13 +33,11 @@ class wzFormfit : public qWizard {
   // choice leaves empty stays as it is).
   void SetChoice(const SetupChoice& choice);
   // The choice as the pages hold it now: the folder as CAVOFolder gives it,
-  // the mode as Mode gives it, silent and the preview as set.
+  // the mode as Mode gives it.
   SetupChoice Choice();
 
-  // Makes the change with the values below. Unless the run is silent, the
-  // outcome is shown in an information box owned by the wizard. A silent
-  // run with a preview file makes no change: it writes the diff the change
-  // would make (see Preview.h).
+  // Makes the change with the values below and shows the outcome in an
+  // information box owned by the wizard.
   SetupResult Setup();
 
   // The values of the run. Each is its page's value: written to the page
@@ -50,9 +49,9 @@ class wzFormfit : public qWizard {
   void SetComponentName(const std::string& name);
   std::string ComponentFile();
   void SetComponentFile(const std::string& file);
-  // Add when no mode is set.
-  Symbol Mode();
-  void SetMode(Symbol mode);
+  // Add when no mode is set; none when the mode set names no run.
+  std::optional<formfit::Mode> Mode();
+  void SetMode(std::optional<formfit::Mode> mode);
   // True while Setup makes the change: from the start of the setup action
   // until the configuration file is written or left as it was.
   bool Changing() const { return changing_; }
@@ -66,10 +65,6 @@ class wzFormfit : public qWizard {
   bool EnableNavigator(bool enable = true) override;
   bool EnableNavigatorItem(Symbol name, bool enable = true) override;
 
-  bool Silent() const { return silent_; }
-  void SetSilent(bool silent) { silent_ = silent; }
-  void SetPreviewFile(const std::string& file) { previewFile_ = file; }
-
  private:
   std::string PageString(Symbol page, Symbol name);
   void SetPageString(Symbol page, Symbol name, const Value& value);
@@ -78,12 +73,10 @@ class wzFormfit : public qWizard {
   // What the Summary shows besides the choice.
   SummaryContext Context();
   void FollowCancelWithCloseBox() const;
-  // The setup action (or its preview) alone, with Changing true meanwhile.
+  // The setup action alone, with Changing true meanwhile.
   SetupResult Change();
 
-  bool silent_ = false;
   bool changing_ = false;
-  std::string previewFile_;
 };
 
 }  // namespace formfit

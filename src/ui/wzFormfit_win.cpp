@@ -5,7 +5,6 @@
 #include "host/MessageBox.h"
 #include "ui/LanguageText.h"
 #include "ui/SetupPage.h"
-#include "ui/SetupPages.h"
 #include "ui/SummaryText.h"
 #include "ui/TextNumbers.h"
 #include "ui/wzFormfit.h"
@@ -27,7 +26,6 @@ const Symbol kComponentName("ComponentName");
 const Symbol kComponentFile("ComponentFile");
 const Symbol kMode("Mode");
 const Symbol kInfo("Info");
-const Symbol kAdd("Add");
 
 // A page's default value: a language text, or else a symbol.
 struct PageDefault {
@@ -92,7 +90,7 @@ const PageRow kPages[] = {
      text::kModeDescription,
      "Wählen Sie, ob das ausgewählte Element dem VO-Window-Editor hinzugefügt oder entfernt "
      "werden soll.",
-     {"Mode", 0, "Add"}},
+     {"Mode", 0, RowOf(Mode::kAdd).word}},
     {"Summary",
      "wzpSummary",
      &Made<wzpSummary>,
@@ -107,13 +105,6 @@ constexpr int kPageSpaceTop = 20;
 
 }  // namespace
 
-std::unique_ptr<qWizardPage> CreateSetupPage(Symbol pageClass, DialogWindow* wizard) {
-  for (const PageRow& row : kPages) {
-    if (Symbol(row.pageClass) == pageClass) return row.make(wizard);
-  }
-  return nullptr;
-}
-
 wzFormfit& wzFormfit::Init(DialogWindow* owner, std::optional<ResourceID> placeholderId) {
   for (const PageRow& row : kPages) {
     qWizard::RegisterPageClass(row.pageClass, [&row](qWizard& wizard, qComponent::PointArg) {
@@ -126,16 +117,26 @@ wzFormfit& wzFormfit::Init(DialogWindow* owner, std::optional<ResourceID> placeh
   SetNavigatorItemCaption(Symbol("NextPage"), LanguageText(text::kNext, "&Weiter >"));
   SetNavigatorItemCaption(Symbol("Finish"), LanguageText(text::kFinish, "&Fertigstellen"));
   SetNavigatorItemCaption(Symbol("Abort"), LanguageText(text::kAbort, "&Abbrechen"));
+  // The pages go in as one list with their default values, so that the
+  // first page, which becomes current at once, finds its values on its
+  // first activation.
+  auto pages = std::make_shared<qWizardPageList>();
   for (const PageRow& row : kPages) {
-    AddPage(Symbol(row.name), row.pageClass, LanguageText(row.caption, row.captionDefault),
-            LanguageText(row.description, row.descriptionDefault));
-    const PageDefault& value = row.defaultValue;
-    if (value.name) {
-      SetPageDefaultValue(
-          Symbol(row.name), Symbol(value.name),
-          value.text ? Value(LanguageText(value.text)) : Value(Symbol(value.symbol)));
+    qWizardPageEntry entry;
+    entry.Name = Symbol(row.name);
+    entry.Page = row.pageClass;
+    entry.Caption = LanguageText(row.caption, row.captionDefault);
+    entry.Description = LanguageText(row.description, row.descriptionDefault);
+    if (const PageDefault& value = row.defaultValue; value.name) {
+      entry.Defaults.emplace();
+      entry.Defaults->Put(Symbol(value.name), value.text ? Value(LanguageText(value.text))
+                                                         : Value(Symbol(value.symbol)));
     }
-    if (row.finish) SetFinishPageNo(PageCount());
+    pages->push_back(std::move(entry));
+  }
+  SetPageList(pages);
+  for (std::size_t i = 0; i < std::size(kPages); ++i) {
+    if (kPages[i].finish) SetFinishPageNo(static_cast<int>(i) + 1);
   }
   SetProcessPage(Symbol("Setup"), "wzpInfo",
                  LanguageText(text::kSetupCaption, "VO-Window-Editor anpassen"),
@@ -157,9 +158,7 @@ void wzFormfit::SetChoice(const SetupChoice& choice) {
   if (!choice.cavoFolder.empty()) SetCAVOFolder(choice.cavoFolder);
   if (!choice.componentName.empty()) SetComponentName(choice.componentName);
   if (!choice.componentFile.empty()) SetComponentFile(choice.componentFile);
-  if (choice.mode) SetMode(*choice.mode);
-  if (choice.silent) SetSilent(true);
-  if (!choice.previewFile.empty()) SetPreviewFile(choice.previewFile);
+  SetMode(choice.mode);
 }
 
 SetupChoice wzFormfit::Choice() {
@@ -168,8 +167,6 @@ SetupChoice wzFormfit::Choice() {
   choice.componentName = ComponentName();
   choice.componentFile = ComponentFile();
   choice.mode = Mode();
-  choice.silent = silent_;
-  choice.previewFile = previewFile_;
   return choice;
 }
 
@@ -183,7 +180,7 @@ SetupChoice wzFormfit::DefaultChoice() {
   choice.componentName = text(kComponentPage, kComponentName);
   choice.componentFile = text(kComponentPage, kComponentFile);
   const Value mode = GetPageDefaultValue(kModePage, kMode);
-  if (mode.IsSymbol()) choice.mode = mode.AsSymbol();
+  if (mode.IsSymbol()) choice.mode = ReadMode(mode.AsSymbol().Name());
   return choice;
 }
 
@@ -204,7 +201,7 @@ SetupResult wzFormfit::Setup() {
   // The process page is drawn before the work blocks the window.
   ProcessWaitingMessages();
   const SetupResult result = Change();
-  if (result.status && !silent_) InfoBox(this, result.status->caption, result.status->description);
+  if (result.status) InfoBox(this, result.status->caption, result.status->description);
   return result;
 }
 
@@ -217,7 +214,7 @@ SetupResult wzFormfit::Change() {
     bool& flag_;
   } changing(changing_);
   ProgramEnvironment environment;
-  return RunChoice(environment, Choice());
+  return SetupAction(environment, Choice());
 }
 
 bool wzFormfit::CanAbort() const {
@@ -280,11 +277,13 @@ void wzFormfit::SetComponentFile(const std::string& file) {
   SetPageString(kComponentPage, kComponentFile, file);
 }
 
-Symbol wzFormfit::Mode() {
+std::optional<Mode> wzFormfit::Mode() {
   const Value mode = GetPageValue(kModePage, kMode);
-  return mode.IsSymbol() ? mode.AsSymbol() : kAdd;
+  return mode.IsSymbol() ? ReadMode(mode.AsSymbol().Name()) : formfit::Mode::kAdd;
 }
 
-void wzFormfit::SetMode(Symbol mode) { SetPageString(kModePage, kMode, mode); }
+void wzFormfit::SetMode(std::optional<formfit::Mode> mode) {
+  SetPageString(kModePage, kMode, Symbol(mode ? RowOf(*mode).word : ""));
+}
 
 }  // namespace formfit

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "engine/Mode.h"
 #include "host/RadioButton.h"
 #include "ui/SetupPage.h"
 #include "wizard/qWizardPage.h"
@@ -26,16 +27,15 @@ class _wzpChangeMode : public qWizardPage {
   std::unique_ptr<RadioButtonGroup> rbgMode;
 };
 
-// By name: Mode (read/write, symbol). The base's validation: every move is
-// allowed.
+// By name: Mode (read/write, the symbol of the mode's word, or the empty
+// symbol for none). The base's validation: every move is allowed.
 class wzpChangeMode : public _wzpChangeMode, public SetupPage {
  public:
-  // Add when its button is pressed, else Remove when that one is, else the
-  // empty symbol.
-  Symbol Mode() const;
+  // Add when its button is pressed, else Remove when that one is, else none.
+  std::optional<formfit::Mode> Mode() const;
   // Add or Remove presses that button and releases the other, as a click
-  // does; any other symbol changes nothing.
-  void SetMode(Symbol mode);
+  // does; any other mode changes nothing.
+  void SetMode(formfit::Mode mode);
 
   static const MemberTable& ClassMembers();
 
@@ -43,7 +43,7 @@ class wzpChangeMode : public _wzpChangeMode, public SetupPage {
   const MemberTable& Members() const override { return ClassMembers(); }
 
  private:
-  Value ModeValue() const { return Mode(); }
+  Value ModeValue() const;
   Value SetModeValue(const Value& value);
 };
 

@@ -1,6 +1,6 @@
-#include "FormfitRes.h"
 #include "host/OwnerAlignment.h"
 #include "wizard/qWizardPageInfo.h"
+#include "wizard/qWizardRes.h"
 
 namespace formfit {
 

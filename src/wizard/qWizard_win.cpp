@@ -1,9 +1,9 @@
 #include <map>
 #include <stdexcept>
 
-#include "FormfitRes.h"
 #include "host/OwnerAlignment.h"
 #include "wizard/qWizard.h"
+#include "wizard/qWizardRes.h"
 
 namespace formfit {
 

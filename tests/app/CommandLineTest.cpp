@@ -78,20 +78,21 @@ TEST(CommandLineOf, ReadsBackAsTheWords) {
 // The round trip choice, command line, words, choice: the line, read back as
 // the program reads its own command line, gives the same run.
 TEST(SilentCommandLine, ReadsBackAsTheSameChoice) {
-  const auto choice = [](std::string folder, std::string name, std::string file, const char* mode) {
+  const auto choice = [](std::string folder, std::string name, std::string file,
+                         std::optional<Mode> mode) {
     SetupChoice made;
     made.cavoFolder = std::move(folder);
     made.componentName = std::move(name);
     made.componentFile = std::move(file);
-    made.mode = Symbol(mode);
+    made.mode = mode;
     made.silent = true;
     return made;
   };
   const std::string program = "C:\\Tools\\formfit.exe";
   const SetupChoice rows[] = {
-      choice("D:\\VO28\\", "Grid", "D:\\VO28\\BIN\\grid.wed", "Add"),
-      choice("Z:\\tmp\\a b\\", "Grid's Editor", "Z:\\tmp\\a b\\BIN\\it's.wed", "Remove"),
-      choice("D:\\[VO]\\", "\"quoted\"", "D:\\[VO]\\BIN\\x.wed", "Add"),
+      choice("D:\\VO28\\", "Grid", "D:\\VO28\\BIN\\grid.wed", Mode::kAdd),
+      choice("Z:\\tmp\\a b\\", "Grid's Editor", "Z:\\tmp\\a b\\BIN\\it's.wed", Mode::kRemove),
+      choice("D:\\[VO]\\", "\"quoted\"", "D:\\[VO]\\BIN\\x.wed", Mode::kAdd),
   };
   for (const SetupChoice& row : rows) {
     SCOPED_TRACE(row.componentName);
@@ -109,7 +110,8 @@ TEST(SilentCommandLine, ReadsBackAsTheSameChoice) {
     EXPECT_TRUE(read.silent);
     EXPECT_TRUE(row == read);
   }
-  EXPECT_FALSE(SilentCommandLine(program, choice("D:\\VO28\\", "Grid", "g.wed", "Delete")));
+  EXPECT_FALSE(SilentCommandLine(program, choice("D:\\VO28\\", "Grid", "g.wed", std::nullopt)));
+  EXPECT_FALSE(SilentCommandLine(program, choice("D:\\VO28\\", "Grid", "g.wed", Mode::kCheck)));
 }
 
 }  // namespace

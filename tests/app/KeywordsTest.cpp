@@ -15,63 +15,60 @@ struct Row {
   SetupChoice expected;
 };
 
+// `mode` none: the words name no run.
 SetupChoice Expect(std::string folder, std::string component, std::string file,
-                   std::optional<const char*> mode, bool silent) {
+                   std::optional<Mode> mode, bool silent) {
   SetupChoice keywords;
   keywords.cavoFolder = std::move(folder);
   keywords.componentName = std::move(component);
   keywords.componentFile = std::move(file);
-  if (mode) keywords.mode = Symbol(*mode);
+  keywords.mode = mode;
   keywords.silent = silent;
   return keywords;
 }
 
 const Row kRows[] = {
-    {"program path only", "C:\\Tools\\formfit.exe", Expect("", "", "", std::nullopt, false)},
+    {"program path only", "C:\\Tools\\formfit.exe", Expect("", "", "", Mode::kAdd, false)},
     {"a whole silent run",
      "formfit.exe cavopath=D:\\VO28 component=Grid compfile=D:\\Comp\\grid.wed mode=Add silent",
-     Expect("D:\\VO28", "Grid", "D:\\Comp\\grid.wed", "ADD", true)},
+     Expect("D:\\VO28", "Grid", "D:\\Comp\\grid.wed", Mode::kAdd, true)},
     {"key in upper case, value keeps its case", "x CAVOPATH=D:\\VO28",
-     Expect("D:\\VO28", "", "", std::nullopt, false)},
-    {"mode=Remove", "x mode=Remove", Expect("", "", "", "Remove", false)},
-    {"mode=add", "x mode=add", Expect("", "", "", "ADD", false)},
-    {"MODE=ADD", "x MODE=ADD", Expect("", "", "", "Add", false)},
-    {"mode=Delete selects no action", "x mode=Delete", Expect("", "", "", "DELETE", false)},
-    {"mode= with nothing", "x mode=", Expect("", "", "", "", false)},
+     Expect("D:\\VO28", "", "", Mode::kAdd, false)},
+    {"mode=Remove", "x mode=Remove", Expect("", "", "", Mode::kRemove, false)},
+    {"mode=add", "x mode=add", Expect("", "", "", Mode::kAdd, false)},
+    {"MODE=ADD", "x MODE=ADD", Expect("", "", "", Mode::kAdd, false)},
+    {"mode=Delete selects no action", "x mode=Delete", Expect("", "", "", std::nullopt, false)},
+    {"mode= with nothing", "x mode=", Expect("", "", "", std::nullopt, false)},
     {"backup=", "x mode=Restore backup=007",
      [] {
-       SetupChoice restore = Expect("", "", "", "Restore", false);
+       SetupChoice restore = Expect("", "", "", Mode::kRestore, false);
        restore.backup = "007";
        return restore;
      }()},
-    {"cavopath= with nothing", "x cavopath=", Expect("", "", "", std::nullopt, false)},
-    {"first word wins", "x cavopath=A cavopath=B", Expect("A", "", "", std::nullopt, false)},
-    {"silentmode", "x silentmode", Expect("", "", "", std::nullopt, true)},
-    {"SILENT", "x SILENT", Expect("", "", "", std::nullopt, true)},
-    {"silen is no key", "x silen", Expect("", "", "", std::nullopt, false)},
-    {"installer switch /s", "x /s", Expect("", "", "", std::nullopt, true)},
-    {"installer switch /VerySilent", "x /VerySilent", Expect("", "", "", std::nullopt, true)},
-    {"switches count whole only", "x /silently /S: S /-S", Expect("", "", "", std::nullopt, false)},
-    {"key inside a word is no key", "x mycavopath=D:\\VO28",
-     Expect("", "", "", std::nullopt, false)},
+    {"cavopath= with nothing", "x cavopath=", Expect("", "", "", Mode::kAdd, false)},
+    {"first word wins", "x cavopath=A cavopath=B", Expect("A", "", "", Mode::kAdd, false)},
+    {"silentmode", "x silentmode", Expect("", "", "", Mode::kAdd, true)},
+    {"SILENT", "x SILENT", Expect("", "", "", Mode::kAdd, true)},
+    {"silen is no key", "x silen", Expect("", "", "", Mode::kAdd, false)},
+    {"installer switch /s", "x /s", Expect("", "", "", Mode::kAdd, true)},
+    {"installer switch /VerySilent", "x /VerySilent", Expect("", "", "", Mode::kAdd, true)},
+    {"switches count whole only", "x /silently /S: S /-S", Expect("", "", "", Mode::kAdd, false)},
+    {"key inside a word is no key", "x mycavopath=D:\\VO28", Expect("", "", "", Mode::kAdd, false)},
     {"quoted word with a blank", "x 'cavopath=D:\\My VO' mode=Add",
-     Expect("D:\\My VO", "", "", "Add", false)},
+     Expect("D:\\My VO", "", "", Mode::kAdd, false)},
     {"quotes inside a word are kept", "x cavopath='D:\\My VO'",
-     Expect("'D:\\My VO'", "", "", std::nullopt, false)},
+     Expect("'D:\\My VO'", "", "", Mode::kAdd, false)},
     {"apostrophe swallows the rest", "x component=Grid's Editor silent",
-     Expect("", "Grid's Editor silent", "", std::nullopt, false)},
+     Expect("", "Grid's Editor silent", "", Mode::kAdd, false)},
     {"component before compfile", "x compfile=a.wed component=Grid",
-     Expect("", "Grid", "a.wed", std::nullopt, false)},
+     Expect("", "Grid", "a.wed", Mode::kAdd, false)},
 };
 
 void ExpectSame(const SetupChoice& expected, const SetupChoice& actual) {
   EXPECT_EQ(expected.cavoFolder, actual.cavoFolder);
   EXPECT_EQ(expected.componentName, actual.componentName);
   EXPECT_EQ(expected.componentFile, actual.componentFile);
-  EXPECT_EQ(expected.mode.has_value(), actual.mode.has_value());
-  if (expected.mode && actual.mode) {
-    EXPECT_EQ(expected.mode->Name(), actual.mode->Name());
-  }
+  EXPECT_EQ(expected.mode, actual.mode);
   EXPECT_EQ(expected.backup, actual.backup);
   EXPECT_EQ(expected.silent, actual.silent);
   EXPECT_EQ(expected.previewFile, actual.previewFile);
@@ -115,11 +112,6 @@ TEST(ReadKeywords, PreviewLogAndLanguage) {
     expected.language = row.language;
     ExpectSame(expected, ReadKeywords(GetParameterList(row.commandLine)));
   }
-}
-
-TEST(ReadKeywords, AFolderStringIsTheFolderOnly) {
-  ExpectSame(Expect("D:\\VO28 silent", "", "", std::nullopt, false),
-             ReadKeywords(std::string_view("D:\\VO28 silent")));
 }
 
 }  // namespace

@@ -11,7 +11,6 @@
 #include <map>
 
 #include "app/Preview.h"
-#include "app/PreviewFileOps.h"
 #include "app/SetupAction.h"
 #include "support/ApplyUnifiedDiff.h"
 #include "support/ChoiceOf.h"
@@ -24,8 +23,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const Symbol kAdd("Add");
-const Symbol kRemove("Remove");
+constexpr Mode kAdd = Mode::kAdd;
+constexpr Mode kRemove = Mode::kRemove;
 
 // Every file below `folder` with its bytes and whether it is writable.
 using Snapshot = std::map<std::string, std::pair<std::string, bool>>;
@@ -110,7 +109,7 @@ TEST_F(PreviewTest, TellsWhatTheRealRunDoesAndChangesNothing) {
     std::function<void(const std::string&)> prepare;
     const char* component;
     const char* componentFile;  // in BIN
-    Symbol mode;
+    std::optional<Mode> mode;
     int exitStatus;
     bool changes;  // the diff is not empty
   };
@@ -124,9 +123,9 @@ TEST_F(PreviewTest, TellsWhatTheRealRunDoesAndChangesNothing) {
       {"nothing to place", WriteEmptyComponent, "Grid", "empty.wed", kAdd, 9, false},
       {"no component file", nullptr, "Grid", "missing.wed", kAdd, 3, false},
       {"no configuration file", RemoveConfiguration, "Grid", "grid.wed", kAdd, 2, false},
-      {"no change asked for", nullptr, "Grid", "grid.wed", Symbol("Delete"), 1, false},
-      {"restore the newest backup", AddGrid, "", "", Symbol("Restore"), 0, true},
-      {"restore with no backup", nullptr, "", "", Symbol("Restore"), 14, false},
+      {"no change asked for", nullptr, "Grid", "grid.wed", std::nullopt, 1, false},
+      {"restore the newest backup", AddGrid, "", "", Mode::kRestore, 0, true},
+      {"restore with no backup", nullptr, "", "", Mode::kRestore, 14, false},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -152,6 +151,13 @@ TEST_F(PreviewTest, TellsWhatTheRealRunDoesAndChangesNothing) {
 
     const std::string diff = ReadFile(diffFile);
     EXPECT_EQ(row.changes, !diff.empty());
+    RecordingEnvironment inMemoryLog;
+    const PreviewResult inMemory = PreviewChange(
+        inMemoryLog, ChoiceOf(previewed, row.component, previewed + "/BIN/" + row.componentFile,
+                              row.mode, diffFile));
+    EXPECT_EQ(diff, inMemory.diff);
+    EXPECT_EQ(preview.exitStatus, inMemory.result.exitStatus);
+    EXPECT_EQ(previewLog.LogText(), inMemoryLog.LogText());
     const std::string now = fs::exists(changed + "/BIN/DEDUDED.INF")
                                 ? ReadFile(changed + "/BIN/DEDUDED.INF")
                                 : std::string();
@@ -164,7 +170,7 @@ TEST_F(PreviewTest, TellsWhatTheRealRunDoesAndChangesNothing) {
 // A check changes nothing itself: its preview shows the change an Add would
 // make, with the check's own outcome and log.
 TEST_F(PreviewTest, ACheckShowsWhatAnAddWouldChange) {
-  const Symbol kCheck("Check");
+  constexpr Mode kCheck = Mode::kCheck;
   for (const auto& prepare :
        std::vector<std::function<void(const std::string&)>>{nullptr, AddGrid}) {
     Copy(prepare);
@@ -213,126 +219,6 @@ TEST_F(PreviewTest, ADiffThatCannotBeWrittenIsNoSuccess) {
     EXPECT_EQ(10, result.exitStatus);
     EXPECT_EQ(before, Take(previewed));
     EXPECT_FALSE(fs::exists(dir.Path() + "missing"));
-  }
-}
-
-// The preview holds no bytes of a file it has not written, nor of a backup,
-// which is the configuration file as it was; read back, every file still
-// gives what the real run leaves on disk.
-TEST_F(PreviewTest, ReadsBackWhatTheRealRunLeaves) {
-  Copy();
-  PreviewFileOps preview(SystemFileOps());
-  RecordingEnvironment previewLog(preview);
-  ASSERT_EQ(0,
-            SetupAction(previewLog, ChoiceOf(previewed, "Grid", previewed + "/BIN/grid.wed", kAdd))
-                .exitStatus);
-  AddGrid(changed);
-
-  // The names as the engine spells them, which the preview keeps them by.
-  const FileSpec configuration = ConfigurationPath(previewed);
-  const std::string bin = configuration.Drive() + configuration.Path();
-  const Snapshot now = Take(changed);
-  ASSERT_EQ(1u, now.count("BIN/DEDUDED.000"));
-  for (const auto& [name, file] : now) {
-    SCOPED_TRACE(name);
-    const FileContents read = ReadWholeFile(preview, bin + name.substr(4));
-    EXPECT_EQ(FileContents::State::kRead, read.state);
-    EXPECT_TRUE(SameText(file.first, read.bytes));
-  }
-  EXPECT_EQ(now.at("BIN/DEDUDED.INF").first, preview.Written(bin + "DEDUDED.INF"));
-  EXPECT_EQ(now.at("BIN/DEDUDED.000").first, preview.Written(bin + "DEDUDED.000"));
-  EXPECT_EQ(std::nullopt, preview.Written(bin + "grid.wed"));
-}
-
-// Writes over a file the preview reads from disk, and over new files that
-// begin as a copy of it: each file reads back as a real one would.
-TEST(PreviewFileOps, WritesOverRealBytes) {
-  TempDir dir;
-  const std::string real = dir.WriteFile("FILE.INF", "abcdef");
-  const std::string copy = dir.Path() + "FILE.000";
-  auto change = [&](PreviewFileOps& files, const std::function<bool(OpenFile&)>& write) {
-    const std::unique_ptr<OpenFile> file = files.OpenReadWrite(real);
-    return file && write(*file) && file->Close();
-  };
-  // A new file beside the real one, named `copy`, written by `write`.
-  auto make = [&](PreviewFileOps& files, const std::function<bool(OpenFile&)>& write) {
-    std::string name;
-    const std::unique_ptr<OpenFile> file = files.CreateTemporary(real, name);
-    return file && write(*file) && file->Close() && files.NameNew(name, copy) == Naming::kNamed;
-  };
-  auto writes = [](std::vector<std::string> pieces) {
-    return [pieces](OpenFile& file) {
-      for (const std::string& piece : pieces) {
-        if (!file.Write(piece)) return false;
-      }
-      return true;
-    };
-  };
-  struct Row {
-    const char* name;
-    std::function<bool(PreviewFileOps&)> run;
-    std::map<std::string, std::string> files;  // by path, as read back
-  };
-  const Row rows[] = {
-      {"nothing written", [](PreviewFileOps&) { return true; }, {{real, "abcdef"}}},
-      {"over the start",
-       [&](PreviewFileOps& f) { return change(f, writes({"XY"})); },
-       {{real, "XYcdef"}}},
-      {"after a read",
-       [&](PreviewFileOps& f) {
-         return change(f, [](OpenFile& file) {
-           char two[2];
-           return file.Read(two, 2) == 2 && file.Write("Z");
-         });
-       },
-       {{real, "abZdef"}}},
-      {"past the end",
-       [&](PreviewFileOps& f) {
-         return change(f, [](OpenFile& file) { return file.SeekEnd() && file.Write("gh"); });
-       },
-       {{real, "abcdefgh"}}},
-      {"cut short",
-       [&](PreviewFileOps& f) {
-         return change(f, [](OpenFile& file) { return file.SetLength(3); });
-       },
-       {{real, "abc"}}},
-      {"all of it, longer",
-       [&](PreviewFileOps& f) { return change(f, writes({"0123456789"})); },
-       {{real, "0123456789"}}},
-      {"a copy, then the file changed",
-       [&](PreviewFileOps& f) {
-         return make(f, writes({"abcdef"})) && change(f, writes({"ABCDEF"}));
-       },
-       {{real, "ABCDEF"}, {copy, "abcdef"}}},
-      {"a copy that goes on",
-       [&](PreviewFileOps& f) {
-         return make(f, writes({"abcdef", "gh"}));
-       },
-       {{real, "abcdef"}, {copy, "abcdefgh"}}},
-      {"not a copy",
-       [&](PreviewFileOps& f) { return make(f, writes({"abcdeF"})); },
-       {{real, "abcdef"}, {copy, "abcdeF"}}},
-      {"renamed, then changed under the new name",
-       [&](PreviewFileOps& f) {
-         const std::string moved = dir.Path() + "MOVED.INF";
-         if (f.NameNew(real, moved) != Naming::kNamed) return false;
-         const std::unique_ptr<OpenFile> file = f.OpenReadWrite(moved);
-         return file && file->SeekEnd() && file->Write("!") && file->Close() &&
-                f.Replace(moved, copy);
-       },
-       {{copy, "abcdef!"}}},
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.name);
-    PreviewFileOps preview(SystemFileOps());
-    ASSERT_TRUE(row.run(preview));
-    for (const auto& [path, bytes] : row.files) {
-      const FileContents read = ReadWholeFile(preview, path);
-      EXPECT_EQ(FileContents::State::kRead, read.state) << path;
-      EXPECT_EQ(bytes, read.bytes) << path;
-    }
-    EXPECT_EQ("abcdef", ReadFile(real));
-    EXPECT_FALSE(fs::exists(copy));
   }
 }
 

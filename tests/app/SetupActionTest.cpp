@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -20,10 +21,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const Symbol kAdd("Add");
-const Symbol kRemove("Remove");
+constexpr Mode kAdd = Mode::kAdd;
+constexpr Mode kRemove = Mode::kRemove;
 
-TEST(ConfigurationPathTest, FolderGetsBinAndTheFileName) {
+TEST(ConfigurationFileTest, FolderGetsBinAndTheFileName) {
   struct Row {
     const char* folder;
     const char* path;
@@ -31,10 +32,12 @@ TEST(ConfigurationPathTest, FolderGetsBinAndTheFileName) {
   const Row rows[] = {
       {"D:\\VO28", "D:\\VO28\\BIN\\DEDUDED.INF"},     {"D:\\VO28\\", "D:\\VO28\\BIN\\DEDUDED.INF"},
       {"D:\\VO 2.8", "D:\\VO 2.8\\BIN\\DEDUDED.INF"}, {"D:", "D:\\BIN\\DEDUDED.INF"},
-      {"/opt/vo28", "/opt/vo28\\BIN\\DEDUDED.INF"},
+      {"/opt/vo28", "/opt/vo28\\BIN\\DEDUDED.INF"},   {" D:\\VO28\t", "D:\\VO28\\BIN\\DEDUDED.INF"},
   };
   for (const Row& row : rows) {
-    EXPECT_EQ(row.path, ConfigurationPath(row.folder).FullPath()) << row.folder;
+    SetupChoice choice;
+    choice.cavoFolder = row.folder;
+    EXPECT_EQ(row.path, ConfigurationFile(choice).FullPath()) << row.folder;
   }
 }
 
@@ -80,11 +83,11 @@ TEST_F(SetupActionTest, FolderWithAndWithoutTrailingSeparatorRunAlike) {
 // Installers read the outcome from the exit status: every code has its own,
 // and these numbers are a promise.
 TEST_F(SetupActionTest, ExitStatusNamesTheOutcome) {
-  const Symbol kCheck("Check");
-  const Symbol kRestore("Restore");
+  constexpr Mode kCheck = Mode::kCheck;
+  constexpr Mode kRestore = Mode::kRestore;
   struct Row {
     const char* name;
-    Symbol mode;
+    Mode mode;
     std::vector<Fault> faults;
     const char* code;
     int exitStatus;
@@ -149,7 +152,7 @@ TEST_F(SetupActionTest, ExitStatusNamesTheOutcome) {
 
   // Every code the engine knows was seen above.
   std::set<std::string> known;
-  for (const status::CodeExit& entry : status::kExitStatuses) known.insert(entry.code);
+  for (const OutcomeRow& row : kOutcomes) known.insert(row.code);
   EXPECT_EQ(known, codes);
 }
 
@@ -157,7 +160,7 @@ TEST_F(SetupActionTest, AnotherModeDoesNoWork) {
   RecordingEnvironment environment;
 
   const SetupResult result =
-      SetupAction(environment, ChoiceOf(folder, "Grid", component, Symbol("")));
+      SetupAction(environment, ChoiceOf(folder, "Grid", component, std::nullopt));
 
   EXPECT_FALSE(result.ok);
   EXPECT_FALSE(result.status);
@@ -165,6 +168,29 @@ TEST_F(SetupActionTest, AnotherModeDoesNoWork) {
   EXPECT_EQ("", environment.LogText());
   EXPECT_TRUE(SameText(original, ReadFile(Configuration())));
   EXPECT_FALSE(fs::exists(Backup(0)));
+}
+
+// What a restore without a number would put back is named beforehand, and
+// it is what the restore then puts back.
+TEST_F(SetupActionTest, NewestBackupIsTheOneARestorePutsBack) {
+  const SetupChoice add = ChoiceOf(folder, "Grid", component, kAdd);
+  EXPECT_FALSE(NewestBackup(SystemFileOps(), add));
+  RecordingEnvironment environment;
+  ASSERT_TRUE(SetupAction(environment, add).ok);
+  ASSERT_TRUE(SetupAction(environment, add).ok);
+  fs::last_write_time(Backup(0), fs::last_write_time(Backup(1)) + std::chrono::hours(1));
+
+  const std::optional<FoundBackup> newest = NewestBackup(SystemFileOps(), add);
+
+  ASSERT_TRUE(newest);
+  EXPECT_EQ(0u, newest->number);
+  const SetupResult restored = SetupAction(environment, ChoiceOf(folder, "", "", Mode::kRestore));
+  ASSERT_TRUE(restored.status);
+  EXPECT_EQ(0, restored.exitStatus);
+  const std::string made = newest->path.substr(0, newest->path.size() - 3) + "002";
+  EXPECT_TRUE(SameText("T230\r\n" + Lower(newest->path) + "\r\nT231\r\n" + Lower(made),
+                       restored.status->description));
+  EXPECT_TRUE(SameText(original, ReadFile(Configuration())));
 }
 
 // Every landmark of the sample that gets a block of grid.wed; each has one

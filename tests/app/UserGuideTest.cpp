@@ -13,7 +13,7 @@
 
 #include "app/Keywords.h"
 #include "base/StringRules.h"
-#include "engine/StatusCodes.h"
+#include "engine/Outcome.h"
 #include "env/LanguageStrings.h"
 #include "support/SplitLines.h"
 #include "support/TempDir.h"
@@ -112,8 +112,8 @@ TEST_F(UserGuide, QuotesTheProgramsTextsAsTheyAre) {
 }
 
 TEST_F(UserGuide, GivesEveryExitStatusAndNoOther) {
-  std::set<int> known(status::kRunExitStatuses.begin(), status::kRunExitStatuses.end());
-  for (const status::CodeExit& entry : status::kExitStatuses) known.insert(entry.exitStatus);
+  std::set<int> known(kRunExitStatuses.begin(), kRunExitStatuses.end());
+  for (const OutcomeRow& row : kOutcomes) known.insert(row.exitStatus);
   std::set<int> listed;
   for (const auto& [number, meaning] : Statuses()) listed.insert(number);
   EXPECT_EQ(known, listed);

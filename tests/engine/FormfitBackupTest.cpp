@@ -135,7 +135,7 @@ TEST_F(FormfitBackupTest, BackupRemovesLeftoversOfKilledRunsAndNothingElse) {
   };
   const Row rows[] = {
       {"no failure", {}, own},
-      {"listing fails", {{FileOp::Leftovers, 1}}, {}},
+      {"listing fails", {{FileOp::PlainFiles, 1}}, {}},
       {"first removal fails", {{FileOp::RemoveUnlessHeld, 1}}, afterFirst},
   };
   for (const Row& row : rows) {

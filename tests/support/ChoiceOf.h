@@ -8,7 +8,8 @@
 namespace formfit::test {
 
 inline SetupChoice ChoiceOf(std::string folder, std::string componentName,
-                            std::string componentFile, Symbol mode, std::string previewFile = {}) {
+                            std::string componentFile, std::optional<Mode> mode,
+                            std::string previewFile = {}) {
   SetupChoice choice;
   choice.cavoFolder = std::move(folder);
   choice.componentName = std::move(componentName);

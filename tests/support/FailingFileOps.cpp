@@ -110,11 +110,6 @@ std::unique_ptr<OpenFile> FailingFileOps::CreateTemporary(const std::string& bes
   return Wrapped(SystemFileOps().CreateTemporary(beside, name), *this);
 }
 
-std::vector<std::string> FailingFileOps::Leftovers(const std::string& beside) {
-  if (Hit(FileOp::Leftovers)) return {};
-  return SystemFileOps().Leftovers(beside);
-}
-
 bool FailingFileOps::RemoveUnlessHeld(const std::string& path) {
   return !Hit(FileOp::RemoveUnlessHeld) && SystemFileOps().RemoveUnlessHeld(path);
 }

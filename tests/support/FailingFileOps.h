@@ -23,7 +23,6 @@ enum class FileOp {
   OpenRead,
   OpenReadWrite,
   CreateTemporary,
-  Leftovers,
   RemoveUnlessHeld,
   NameNew,
   Replace,
@@ -40,8 +39,8 @@ enum class FileOp {
 // The `call`-th call (counted from 1) of `op` fails. A failing Read delivers
 // half the bytes asked for, a failing Write writes the first half of its
 // bytes, a failing Close closes the file all the same, a failing Exists or
-// IsReadOnly answers false, a failing PlainFiles or
-// Leftovers lists nothing; the others do nothing. With `fileBreaks`, every
+// IsReadOnly answers false, a failing PlainFiles lists
+// nothing; the others do nothing. With `fileBreaks`, every
 // later call on the open file whose call failed fails as well. Calls on all
 // open files count together, in the order they happen.
 struct Fault {
@@ -65,7 +64,6 @@ class FailingFileOps : public FileOps {
   std::unique_ptr<OpenFile> OpenRead(const std::string& path) override;
   std::unique_ptr<OpenFile> OpenReadWrite(const std::string& path) override;
   std::unique_ptr<OpenFile> CreateTemporary(const std::string& beside, std::string& name) override;
-  std::vector<std::string> Leftovers(const std::string& beside) override;
   bool RemoveUnlessHeld(const std::string& path) override;
   Naming NameNew(const std::string& from, const std::string& to) override;
   bool Replace(const std::string& from, const std::string& to) override;

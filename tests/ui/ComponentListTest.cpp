@@ -1,7 +1,9 @@
 // The component items and the preselection that a folder's component files
-// give, with the listing (order and dates) handed in by the test.
+// give, with the listing (order, dates, hidden files) handed in by the test;
+// and the one listing of a folder that they come from.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <set>
@@ -18,22 +20,21 @@ using test::Crlf;
 using test::TempDir;
 
 // Lists what the test says, in its order, whatever is on the disk.
-class GivenListing : public FolderListing {
+class GivenListing : public test::FailingFileOps {
  public:
-  std::vector<ListedFile> files;
-  std::string askedFolder;
-  std::string askedExtension;
-  std::vector<ListedFile> Files(const std::string& folder, std::string_view extension) override {
-    askedFolder = folder;
-    askedExtension = extension;
+  std::vector<PlainFile> files;
+  std::string askedBeside;
+  std::vector<PlainFile> PlainFiles(const std::string& beside) override {
+    askedBeside = beside;
     return files;
   }
 };
 
 struct GivenFile {
   std::string name;
-  FileTime changed;
+  std::int64_t written;
   std::string text;  // not written when empty
+  bool hidden = false;
 };
 
 struct Item {
@@ -49,9 +50,13 @@ struct ListCase {
   std::string preselected;
 };
 
-constexpr FileTime kOld{2023, 5, 1, 9, 0, 0};
-constexpr FileTime kNew{2024, 1, 2, 3, 4, 5};
-constexpr FileTime kNewer{2024, 1, 2, 3, 4, 6};
+// Moments as a listing gives them, by the seconds since 1970.
+std::int64_t At(std::int64_t seconds, std::int64_t nanoseconds = 0) {
+  return WindowsFileTime(seconds, nanoseconds);
+}
+const std::int64_t kOld = At(1682931600);
+const std::int64_t kNew = At(1704164645);
+const std::int64_t kNewer = At(1704164646);
 
 const std::string kGridWithSection = Crlf(
     "[Contents]\nGrid=Datengitter\n[Contents:Grid]\nGridCtl=GridControl\n[GridControl]\nk=v\n");
@@ -111,10 +116,24 @@ TEST(ComponentListTest, ItemsAndPreselection) {
        {{"Datengitter", "Grid", "grid.wed"}, {"Alpha-Paket", "Alpha", "alpha.wed"}},
        "Alpha-Paket"},
       {"a year ahead is newer than a later month",
-       {{"grid.wed", {2023, 12, 31, 23, 59, 59}, kGridWithSection},
-        {"alpha.wed", {2024, 1, 1, 0, 0, 0}, kAlpha}},
+       {{"grid.wed", At(1704067199), kGridWithSection}, {"alpha.wed", At(1704067200), kAlpha}},
        {{"Datengitter", "Grid", "grid.wed"}, {"Alpha-Paket", "Alpha", "alpha.wed"}},
        "Alpha-Paket"},
+      {"within the same second the first listed wins",
+       {{"grid.wed", kNew, kGridWithSection}, {"alpha.wed", kNew + 9999999, kAlpha}},
+       {{"Datengitter", "Grid", "grid.wed"}, {"Alpha-Paket", "Alpha", "alpha.wed"}},
+       "Datengitter"},
+      {"a hidden file offers nothing",
+       {{"grid.wed", kOld, kGridWithSection}, {"alpha.wed", kNewer, kAlpha, true}},
+       {{"Datengitter", "Grid", "grid.wed"}},
+       "Datengitter"},
+      {"only files ending in .wed, in any case",
+       {{"grid.wed.bak", kNewer, kAlpha},
+        {"grid.wedding", kNewer, kAlpha},
+        {"alpha.txt", kNewer, kAlpha},
+        {"GRID.WED", kOld, kGridWithSection}},
+       {{"Datengitter", "Grid", "GRID.WED"}},
+       "Datengitter"},
   };
   for (const ListCase& c : cases) {
     SCOPED_TRACE(c.title);
@@ -122,7 +141,7 @@ TEST(ComponentListTest, ItemsAndPreselection) {
     GivenListing listing;
     for (const GivenFile& file : c.files) {
       if (!file.text.empty()) dir.WriteFile(file.name, file.text);
-      listing.files.push_back({file.name, file.changed});
+      listing.files.push_back({file.name, file.text.size(), file.written, file.hidden});
     }
     const ComponentList list = ListComponents(FileSpec(dir.Path()), listing);
     std::vector<ComponentItem> expected;
@@ -142,64 +161,49 @@ TEST(ComponentListTest, ListsTheFolderOfTheSpecificationWithItsDriveAndPath) {
   folder.SetFileName("DEDUDED");
   folder.SetExtension(".INF");
   const ComponentList list = ListComponents(folder, listing);
-  EXPECT_EQ(listing.askedFolder, "D:\\VO28\\BIN\\");
-  EXPECT_EQ(listing.askedExtension, ".wed");
+  EXPECT_EQ(listing.askedBeside, "D:\\VO28\\BIN\\");
   EXPECT_TRUE(list.items.empty());
 }
 
 TEST(ComponentListTest, AFileThatFailsToOpenOffersNothing) {
   TempDir dir;
   dir.WriteFile("grid.wed", kGridWithSection);
-  GivenListing listing;
-  listing.files = {{"grid.wed", kOld}};
   test::FailingFileOps failing({{test::FileOp::OpenRead, 1}});
-  const ComponentList list = ListComponents(FileSpec(dir.Path()), listing, failing);
+  const ComponentList list = ListComponents(FileSpec(dir.Path()), failing);
   EXPECT_TRUE(list.items.empty());
   EXPECT_EQ(list.preselected, "");
 }
 
-TEST(StampTest, EightDigitDateBlankAndTime) {
-  const std::pair<FileTime, std::string> rows[] = {
-      {{2024, 1, 2, 3, 4, 5}, "20240102 03:04:05"},
-      {{1999, 12, 31, 23, 59, 59}, "19991231 23:59:59"},
-      {{}, "00000000 00:00:00"},
-  };
-  for (const auto& [time, stamp] : rows) EXPECT_EQ(Stamp(time), stamp);
-}
-
-TEST(FolderListingTest, ListsTheOrdinaryFilesWithTheExtensionCaseAside) {
+TEST(PlainFilesTest, ListsThePlainFilesWithTheirSizes) {
   TempDir dir;
-  for (const char* name :
-       {"grid.wed", "TOOLS.WED", "Mixed.Wed", "grid.wed.bak", "notes.txt", "grid.wedding"}) {
-    dir.WriteFile(name, "x");
-  }
+  for (const char* name : {"grid.wed", "TOOLS.WED", "notes.txt"}) dir.WriteFile(name, name);
   std::filesystem::create_directory(dir.Path() + "folder.wed");
-  std::set<std::string> names;
-  for (const ListedFile& file : SystemFolderListing().Files(dir.Path(), ".wed")) {
-    names.insert(file.name);
+  std::vector<std::pair<std::string, std::uint64_t>> listed;
+  for (const PlainFile& file : SystemFileOps().PlainFiles(dir.Path())) {
+    listed.emplace_back(file.name, file.size);
   }
-  EXPECT_EQ(names, (std::set<std::string>{"Mixed.Wed", "TOOLS.WED", "grid.wed"}));
+  std::sort(listed.begin(), listed.end());
+  EXPECT_EQ(listed, (std::vector<std::pair<std::string, std::uint64_t>>{
+                        {"TOOLS.WED", 9}, {"grid.wed", 8}, {"notes.txt", 9}}));
 }
 
-TEST(FolderListingTest, AFileChangedLaterHasTheGreaterStamp) {
+TEST(PlainFilesTest, AFileChangedLaterHasTheLaterTime) {
   TempDir dir;
   const std::string older = dir.WriteFile("older.wed", "x");
   const std::string newer = dir.WriteFile("newer.wed", "x");
   const auto now = std::filesystem::last_write_time(older);
   std::filesystem::last_write_time(older, now - std::chrono::hours(30 * 24));
   std::filesystem::last_write_time(newer, now - std::chrono::seconds(5));
-  std::string olderStamp, newerStamp;
-  for (const ListedFile& file : SystemFolderListing().Files(dir.Path(), ".wed")) {
-    (file.name == "older.wed" ? olderStamp : newerStamp) = Stamp(file.changed);
+  std::int64_t olderTime = 0, newerTime = 0;
+  for (const PlainFile& file : SystemFileOps().PlainFiles(dir.Path())) {
+    (file.name == "older.wed" ? olderTime : newerTime) = file.written;
   }
-  ASSERT_EQ(olderStamp.size(), 17u);
-  EXPECT_LT(olderStamp, newerStamp);
-  EXPECT_NE(olderStamp.substr(0, 8), newerStamp.substr(0, 8));
+  EXPECT_GT(newerTime - olderTime, std::int64_t{29} * 24 * 3600 * 10000000);
 }
 
-TEST(FolderListingTest, AMissingFolderListsNothing) {
+TEST(PlainFilesTest, AMissingFolderListsNothing) {
   TempDir dir;
-  EXPECT_TRUE(SystemFolderListing().Files(dir.Path() + "missing/", ".wed").empty());
+  EXPECT_TRUE(SystemFileOps().PlainFiles(dir.Path() + "missing/").empty());
 }
 
 }  // namespace

@@ -75,9 +75,9 @@ TEST_F(ModePageTest, ModeWrittenAndReadByName) {
 }
 
 TEST_F(ModePageTest, ClickingAButtonReleasesTheOther) {
-  page.SetMode(Symbol("Add"));
+  page.SetMode(Mode::kAdd);
   SendMessageA(Item(page, IDR_MODE_REMOVE), BM_CLICK, 0, 0);
-  EXPECT_EQ(page.Mode(), Symbol("Remove"));
+  EXPECT_EQ(page.Mode(), Mode::kRemove);
   EXPECT_FALSE(Pressed(IDR_MODE_ADD));
 }
 

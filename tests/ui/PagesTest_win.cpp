@@ -1,11 +1,9 @@
 // The setup wizard's pages with real windows (under Wine: the null graphics
 // driver), made and driven as the wizard does: by name through their member
-// tables. This file: the information page, the page over a placeholder and
-// the pages made by their class names.
+// tables. This file: the information page and the page over a placeholder.
 #include <memory>
 
 #include "PageTest_win.h"
-#include "ui/SetupPages.h"
 #include "ui/wzpInfo.h"
 
 namespace formfit {
@@ -48,27 +46,6 @@ TEST_F(PageTest, PageOverAPlaceholderTakesItsPlace) {
   EXPECT_EQ(page.GetBounds(), DialogPixels(owner.Handle(), 16, 44, 196, 60));
   EXPECT_TRUE(page.IsVisible());
   page.Destroy();
-}
-
-// --- the pages by class name -----------------------------------------------
-
-TEST_F(PageTest, PagesAreMadeByTheirClassNames) {
-  struct Row {
-    const char* pageClass;
-    const char* member;  // a member only that class has
-  };
-  for (const Row& row :
-       {Row{"wzpInfo", "Info"}, Row{"WZPFOLDERCHOICE", "Folder"},
-        Row{"wzpComponentChoice", "ComponentName"}, Row{"wzpChangeMode", "Mode"}}) {
-    SCOPED_TRACE(row.pageClass);
-    std::unique_ptr<qWizardPage> page = CreateSetupPage(Symbol(row.pageClass), &owner);
-    ASSERT_NE(page, nullptr);
-    EXPECT_TRUE(page->Exists());
-    EXPECT_EQ(GetParent(page->Handle()), owner.Handle());
-    EXPECT_TRUE(page->HasGetter(Symbol(row.member)));
-    page->Destroy();
-  }
-  EXPECT_EQ(CreateSetupPage(Symbol("qWizardPage"), &owner), nullptr);
 }
 
 }  // namespace

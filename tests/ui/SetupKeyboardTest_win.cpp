@@ -1,6 +1,7 @@
-// The setup wizard from the keyboard, with its real pages on a copy of the
-// sample installation: where the focus goes on each page, what Enter runs,
-// the labels' mnemonics, the mode page's radio group, and the focus after a
+// The setup wizard with its real pages on a copy of the sample installation:
+// each page of its class and with its text as the user reads it; and from
+// the keyboard: where the focus goes on each page, what Enter runs, the
+// labels' mnemonics, the mode page's radio group, and the focus after a
 // page refused to be left. Key messages run through the owner's dialog
 // manager as in the program's loop; message boxes and the folder dialog are
 // answered by a timer of the test's thread.
@@ -63,7 +64,7 @@ class SetupKeyboardTest : public testing::Test {
     owner.Destroy();
   }
   // The wizard with the run's values set, as the command line sets them.
-  void MakeWizard(const std::string& cavoFolder, Symbol mode = Symbol("Add")) {
+  void MakeWizard(const std::string& cavoFolder, Mode mode = Mode::kAdd) {
     wizard = std::make_unique<wzFormfit>();
     wizard->Init(&owner, ResourceID(IDP_WIZARD));
     wizard->SetCAVOFolder(cavoFolder);
@@ -91,6 +92,42 @@ class SetupKeyboardTest : public testing::Test {
   std::unique_ptr<wzFormfit> wizard;
   UINT_PTR timer = 0;
 };
+
+// Each page of the wizard's table is made of its class, a member only that
+// class has tells; the pages with a text to read show it whole, in the
+// language file's words, from their first visit on.
+TEST_F(SetupKeyboardTest, EachPageIsOfItsClassAndShowsItsText) {
+  MakeWizard(folder);
+  struct Row {
+    const char* page;
+    const char* member;
+    int textId;  // the text a user reads on the page; 0 for none
+    const char* text;
+  };
+  const Row rows[] = {
+      {"Welcome", "Info", IDT_INFO_TEXT,
+       "Dieser Assistent fügt dem VO-Window-Editor eine Komponente hinzu oder entfernt sie "
+       "wieder. Vorher legt er eine nummerierte Sicherungskopie von DEDUDED.INF an (DEDUDED.000, "
+       "DEDUDED.001 usw.).\r\nBitte beenden Sie Visual Objects, bevor Sie auf „Weiter“ klicken."},
+      {"CAVOFolder", "Folder", 0, nullptr},
+      {"Component", "ComponentName", 0, nullptr},
+      {"Mode", "Mode", 0, nullptr},
+      {"Summary", "Info", IDT_SUMMARY_INFO,
+       "Klicken Sie auf „Fertigstellen“, um die Änderung auszuführen; vorher wird eine "
+       "Sicherungskopie von DEDUDED.INF angelegt."},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.page);
+    ASSERT_TRUE(wizard->SetCurrentPageNo(wizard->GetPageNo(Symbol(row.page))));
+    test::RunDialogMessages();
+    const std::shared_ptr<qWizardPage> page = wizard->GetPage(Symbol(row.page));
+    ASSERT_TRUE(page && page->IsVisible());
+    EXPECT_TRUE(page->HasGetter(Symbol(row.member)));
+    if (row.textId) {
+      EXPECT_EQ(Text(Item(row.page, row.textId)), row.text);
+    }
+  }
+}
 
 TEST_F(SetupKeyboardTest, EnterWalksThePagesAndTheFocusGoesToEachPagesFirstControl) {
   MakeWizard(folder);
@@ -138,7 +175,7 @@ TEST_F(SetupKeyboardTest, TheSummaryFieldLeavesEnterAndTabToTheDialog) {
 }
 
 TEST_F(SetupKeyboardTest, ACommandLineRemoveHasTheFocusOnRemove) {
-  MakeWizard(folder, Symbol("Remove"));
+  MakeWizard(folder, Mode::kRemove);
   wizard->SetCurrentPageNo(Symbol("Mode"));
   EXPECT_TRUE(Pressed(IDR_MODE_REMOVE));
   EXPECT_EQ(GetFocus(), Item("Mode", IDR_MODE_REMOVE));
@@ -225,7 +262,7 @@ TEST_F(SetupKeyboardTest, AMnemonicMovesTheFocusToItsControlOrClicksIt) {
   EXPECT_EQ(GetFocus(), Item("Mode", IDR_MODE_ADD));
   PressAltKey('W');
   EXPECT_EQ(wizard->GetPageName(wizard->CurrentPageNo()), Symbol("Summary"));
-  EXPECT_EQ(wizard->Mode(), Symbol("Add"));
+  EXPECT_EQ(wizard->Mode(), Mode::kAdd);
 }
 
 TEST_F(SetupKeyboardTest, TheModeButtonsAreOneTabStopWalkedWithTheArrows) {
@@ -247,7 +284,7 @@ TEST_F(SetupKeyboardTest, TheModeButtonsAreOneTabStopWalkedWithTheArrows) {
                                       remove}));
   PressKey(VK_UP);
   EXPECT_EQ(GetFocus(), add);
-  EXPECT_EQ(wizard->Mode(), Symbol("Add"));
+  EXPECT_EQ(wizard->Mode(), Mode::kAdd);
 }
 
 }  // namespace

@@ -15,13 +15,12 @@ struct Shown {
   SummaryContext context;
 };
 
-Shown Choices(std::string folder, std::string text, std::string name, std::string file,
-              const char* mode) {
+Shown Choices(std::string folder, std::string text, std::string name, std::string file, Mode mode) {
   SetupChoice choice;
   choice.cavoFolder = std::move(folder);
   choice.componentName = std::move(name);
   choice.componentFile = std::move(file);
-  choice.mode = Symbol(mode);
+  choice.mode = mode;
   return {choice, {"C:\\Tools\\formfit.exe", std::move(text)}};
 }
 
@@ -33,7 +32,7 @@ TEST(SummaryText, ListsTheChoicesAndTheCommandLine) {
   };
   const Row rows[] = {
       {"plain values",
-       Choices("D:\\VO28\\", "Datengitter", "Grid", "D:\\VO28\\BIN\\grid.wed", "Add"),
+       Choices("D:\\VO28\\", "Datengitter", "Grid", "D:\\VO28\\BIN\\grid.wed", Mode::kAdd),
        "Ordner: D:\\VO28\\\r\n"
        "Komponente: Datengitter (Grid)\r\n"
        "Komponentendatei: D:\\VO28\\BIN\\grid.wed\r\n"
@@ -43,7 +42,7 @@ TEST(SummaryText, ListsTheChoicesAndTheCommandLine) {
        "C:\\Tools\\formfit.exe cavopath=D:\\VO28\\ component=Grid "
        "compfile=D:\\VO28\\BIN\\grid.wed mode=Add silent\r\n"},
       {"blanks and an apostrophe",
-       Choices("D:\\My VO\\", "Grid's", "Grid's", "D:\\My VO\\BIN\\grid.wed", "Remove"),
+       Choices("D:\\My VO\\", "Grid's", "Grid's", "D:\\My VO\\BIN\\grid.wed", Mode::kRemove),
        "Ordner: D:\\My VO\\\r\n"
        "Komponente: Grid's\r\n"
        "Komponentendatei: D:\\My VO\\BIN\\grid.wed\r\n"
@@ -53,7 +52,7 @@ TEST(SummaryText, ListsTheChoicesAndTheCommandLine) {
        "C:\\Tools\\formfit.exe \"cavopath=D:\\My VO\\\" \"component=Grid's\" "
        "\"compfile=D:\\My VO\\BIN\\grid.wed\" mode=Remove silent\r\n"},
       {"a name no command line can carry",
-       Choices("D:\\VO28\\", "a", "a\"b'c]d e", "D:\\VO28\\BIN\\a.wed", "Add"),
+       Choices("D:\\VO28\\", "a", "a\"b'c]d e", "D:\\VO28\\BIN\\a.wed", Mode::kAdd),
        "Ordner: D:\\VO28\\\r\n"
        "Komponente: a (a\"b'c]d e)\r\n"
        "Komponentendatei: D:\\VO28\\BIN\\a.wed\r\n"

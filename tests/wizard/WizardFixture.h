@@ -11,11 +11,11 @@
 #include <utility>
 #include <vector>
 
-#include "FormfitRes.h"
 #include "WizardTestPage.h"
 #include "WizardTestRes.h"
 #include "WizardWindowTest.h"
 #include "wizard/qWizard.h"
+#include "wizard/qWizardRes.h"
 
 namespace formfit {
 

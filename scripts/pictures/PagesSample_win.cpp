@@ -48,7 +48,7 @@ Shown MakePage(DialogWindow& dialog, const std::string& kind, const std::string&
   if (kind == "mode") {
     auto page = std::make_unique<wzpChangeMode>();
     page->Init(&dialog, place);
-    page->SetMode(Symbol("Add"));
+    page->SetMode(Mode::kAdd);
     return {std::move(page), text::kModeCaption, text::kModeDescription};
   }
   auto page = std::make_unique<wzpInfo>();
