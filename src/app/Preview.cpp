@@ -1,23 +1,12 @@
 #include "app/Preview.h"
 
+#include "app/GuardedFiles.h"
 #include "base/FaultPoint.h"
-#include "base/StringRules.h"
 #include "base/UnifiedDiff.h"
 
 namespace formfit {
 
 namespace {
-
-// Windows file names: case and the two separators do not matter.
-std::string Comparable(std::string_view path) {
-  std::string comparable = Lower(path);
-  for (char& c : comparable) {
-    if (c == '/') c = '\\';
-  }
-  return comparable;
-}
-
-bool SameFile(const std::string& a, const std::string& b) { return Comparable(a) == Comparable(b); }
 
 bool WriteWhole(FileOps& files, const std::string& path, std::string_view bytes) {
   const std::optional<std::string> temporary = WriteTemporary(files, path, bytes);
@@ -64,9 +53,8 @@ SetupResult PreviewAction(EngineEnvironment& environment, const SetupChoice& cho
   SetupResult result;
   const Formfit::Previewed previewed = Previewed(environment, choice, result);
   const std::string& previewFile = choice.previewFile;
-  // A preview never takes the place of the files it reads.
-  if (SameFile(previewFile, ConfigurationFile(choice).FullPath()) ||
-      SameFile(previewFile, choice.componentFile)) {
+  // A preview never takes the place of the files it reads, nor of a backup.
+  if (IsGuardedFile(environment.Files(), previewFile, choice)) {
     result.ok = false;
     result.exitStatus = kPreviewNotWrittenExitStatus;
     return result;

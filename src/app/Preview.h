@@ -23,9 +23,9 @@ struct PreviewResult {
 PreviewResult PreviewChange(EngineEnvironment& environment, const SetupChoice& choice);
 
 // PreviewChange, its diff written to the choice's preview file. A diff that
-// cannot be written, or a preview file that is the configuration file or
-// the component file, makes the result kPreviewNotWrittenExitStatus with
-// `ok` false.
+// cannot be written, or a preview file that names one of the installation's
+// own files (see GuardedFiles.h), makes the result
+// kPreviewNotWrittenExitStatus with `ok` false; nothing is written then.
 SetupResult PreviewAction(EngineEnvironment& environment, const SetupChoice& choice);
 
 }  // namespace formfit

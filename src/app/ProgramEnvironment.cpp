@@ -1,5 +1,8 @@
 #include "app/ProgramEnvironment.h"
 
+#include <chrono>
+#include <thread>
+
 #include "env/LanguageStrings.h"
 #include "env/Protocoll.h"
 
@@ -13,5 +16,9 @@ std::string ProgramEnvironment::Text(unsigned number) { return LoadResString("",
 void ProgramEnvironment::LogTimestamp() { Protocoll(); }
 
 void ProgramEnvironment::Log(std::string_view text) { Protocoll(text); }
+
+void ProgramEnvironment::Pause(unsigned milliseconds) {
+  std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
 
 }  // namespace formfit

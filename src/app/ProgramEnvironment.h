@@ -1,5 +1,5 @@
 // The engine's environment in the running program: the real file system,
-// the language texts of the language file and the setup log.
+// the language texts of the language file, the setup log and the clock.
 #pragma once
 
 #include <string>
@@ -16,6 +16,7 @@ class ProgramEnvironment : public EngineEnvironment {
   std::string Text(unsigned number) override;
   void LogTimestamp() override;
   void Log(std::string_view text) override;
+  void Pause(unsigned milliseconds) override;
 };
 
 }  // namespace formfit

@@ -1,5 +1,6 @@
 #include "app/RunOptions.h"
 
+#include "app/GuardedFiles.h"
 #include "base/StringRules.h"
 #include "env/LanguageStrings.h"
 #include "env/ProgramFile.h"
@@ -24,7 +25,11 @@ std::string LanguageFileFor(std::string_view language, FileOps& files,
 
 void ApplyRunOptions(const SetupChoice& choice) {
   ChooseLanguageFile(LanguageFileFor(choice.language, SystemFileOps(), ProgramFile()));
-  if (!choice.logFile.empty()) LogTo(choice.logFile);
+  // A log named like one of the installation's own files is dropped: the
+  // run goes on without it, as when a log cannot be written.
+  if (!choice.logFile.empty() && !IsGuardedFile(SystemFileOps(), choice.logFile, choice)) {
+    LogTo(choice.logFile);
+  }
 }
 
 }  // namespace formfit

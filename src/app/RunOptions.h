@@ -18,8 +18,9 @@ namespace formfit {
 std::string LanguageFileFor(std::string_view language, FileOps& files,
                             const std::optional<FileSpec>& programFile);
 
-// Chooses the language file and, when the words name one, the log file.
-// Must run before the first language text is looked up.
+// Chooses the language file and, when the words name one that is none of
+// the installation's own files (GuardedFiles.h), the log file. Must run
+// before the first language text is looked up.
 void ApplyRunOptions(const SetupChoice& choice);
 
 }  // namespace formfit

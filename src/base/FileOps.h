@@ -55,6 +55,26 @@ struct PlainFile {
   bool hidden = false;
 };
 
+// Why the last open failed.
+enum class OpenFailure {
+  kOther,
+  // Someone else holds the file open in a way that excludes this open; it
+  // may open once they let go.
+  kInUse,
+  // The user may not open the file so.
+  kNoPermission,
+};
+
+// What tells one file from every other on the machine, however a path
+// names it: the volume and the file's number on it.
+struct FileIdentity {
+  std::uint64_t volume = 0;
+  std::uint64_t index = 0;
+  bool operator==(const FileIdentity& other) const {
+    return volume == other.volume && index == other.index;
+  }
+};
+
 class FileOps {
  public:
   virtual ~FileOps() = default;
@@ -80,6 +100,15 @@ class FileOps {
   // read-only, or held open by someone else). On Windows nobody else can
   // open the file while it is held.
   virtual std::unique_ptr<OpenFile> OpenReadWrite(const std::string& path) = 0;
+  // Why the last OpenRead or OpenReadWrite that answered null failed.
+  virtual OpenFailure LastOpenFailure() = 0;
+  // The identity of the file or folder at `path`, read from a handle open on
+  // it; none when nothing can be opened there.
+  virtual std::optional<FileIdentity> Identity(const std::string& path) = 0;
+  // `path` as the system resolves it: against the working folder when it is
+  // relative, with "." and ".." taken out, and on Windows as
+  // GetFullPathName gives it (trailing dots and blanks of the name dropped).
+  virtual std::string FullPath(const std::string& path) = 0;
   // A new, empty file under a name of its own in the folder of `beside`,
   // open for writing, and that name through `name`; null when none can be
   // made. The name is one IsTemporaryName knows, and never looks like a

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <limits>
+#include <vector>
 
 #include "base/FileOps.h"
 
@@ -151,11 +152,45 @@ class PosixFileOps : public FileOps {
   }
 
   std::unique_ptr<OpenFile> OpenRead(const std::string& path) override {
-    return Open(path, O_RDONLY);
+    return Noted(Open(path, O_RDONLY));
   }
 
   std::unique_ptr<OpenFile> OpenReadWrite(const std::string& path) override {
-    return Open(path, O_RDWR);
+    return Noted(Open(path, O_RDWR));
+  }
+
+  OpenFailure LastOpenFailure() override { return lastOpenFailure_; }
+
+  std::optional<FileIdentity> Identity(const std::string& path) override {
+    struct stat info {};
+    if (::stat(NativePath(path).c_str(), &info) != 0) return std::nullopt;
+    return FileIdentity{static_cast<std::uint64_t>(info.st_dev),
+                        static_cast<std::uint64_t>(info.st_ino)};
+  }
+
+  std::string FullPath(const std::string& path) override {
+    std::string native = NativePath(path);
+    if (native.empty() || native[0] != '/') {
+      char here[4096];
+      if (!::getcwd(here, sizeof here)) return native;
+      native = std::string(here) + "/" + native;
+    }
+    // "." and ".." taken out by the letter, as Windows does.
+    std::vector<std::string> names;
+    std::size_t start = 1;
+    while (start <= native.size()) {
+      const std::size_t end = std::min(native.find('/', start), native.size());
+      const std::string name = native.substr(start, end - start);
+      if (name == "..") {
+        if (!names.empty()) names.pop_back();
+      } else if (!name.empty() && name != ".") {
+        names.push_back(name);
+      }
+      start = end + 1;
+    }
+    std::string full;
+    for (const std::string& name : names) full += "/" + name;
+    return full.empty() ? "/" : full;
   }
 
   std::unique_ptr<OpenFile> CreateTemporary(const std::string& beside, std::string& name) override {
@@ -210,6 +245,19 @@ class PosixFileOps : public FileOps {
   }
 
   bool Remove(const std::string& path) override { return ::unlink(NativePath(path).c_str()) == 0; }
+
+ private:
+  // The file, or why it could not be opened, from the system's error.
+  std::unique_ptr<OpenFile> Noted(std::unique_ptr<OpenFile> file) {
+    if (!file) {
+      lastOpenFailure_ = errno == EACCES || errno == EPERM          ? OpenFailure::kNoPermission
+                         : errno == EWOULDBLOCK || errno == ETXTBSY ? OpenFailure::kInUse
+                                                                    : OpenFailure::kOther;
+    }
+    return file;
+  }
+
+  OpenFailure lastOpenFailure_ = OpenFailure::kOther;
 };
 
 }  // namespace

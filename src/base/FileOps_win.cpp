@@ -133,12 +133,40 @@ class WinFileOps : public FileOps {
   }
 
   std::unique_ptr<OpenFile> OpenRead(const std::string& path) override {
-    return Open(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE);
+    return Noted(Open(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE));
   }
 
   std::unique_ptr<OpenFile> OpenReadWrite(const std::string& path) override {
     // No sharing: nobody reads a half-written file or writes under us.
-    return Open(path, GENERIC_READ | GENERIC_WRITE, 0);
+    return Noted(Open(path, GENERIC_READ | GENERIC_WRITE, 0));
+  }
+
+  OpenFailure LastOpenFailure() override { return lastOpenFailure_; }
+
+  std::optional<FileIdentity> Identity(const std::string& path) override {
+    // No access asked, all sharing given, so a file someone holds without
+    // sharing is still identified; a folder needs the backup flag.
+    const HANDLE handle =
+        CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return std::nullopt;
+    BY_HANDLE_FILE_INFORMATION information{};
+    const bool known = GetFileInformationByHandle(handle, &information) != 0;
+    CloseHandle(handle);
+    if (!known) return std::nullopt;
+    return FileIdentity{
+        information.dwVolumeSerialNumber,
+        (std::uint64_t{information.nFileIndexHigh} << 32) | information.nFileIndexLow};
+  }
+
+  std::string FullPath(const std::string& path) override {
+    const DWORD length = GetFullPathNameA(path.c_str(), 0, nullptr, nullptr);
+    if (length == 0) return path;
+    std::string full(length, '\0');
+    const DWORD written = GetFullPathNameA(path.c_str(), length, full.data(), nullptr);
+    if (written == 0 || written >= length) return path;
+    full.resize(written);
+    return full;
   }
 
   std::unique_ptr<OpenFile> CreateTemporary(const std::string& beside, std::string& name) override {
@@ -198,6 +226,27 @@ class WinFileOps : public FileOps {
   }
 
   bool Remove(const std::string& path) override { return DeleteFileA(path.c_str()) != 0; }
+
+ private:
+  // The file, or why it could not be opened, from the system's error.
+  std::unique_ptr<OpenFile> Noted(std::unique_ptr<OpenFile> file) {
+    if (!file) {
+      switch (GetLastError()) {
+        case ERROR_SHARING_VIOLATION:
+        case ERROR_LOCK_VIOLATION:
+          lastOpenFailure_ = OpenFailure::kInUse;
+          break;
+        case ERROR_ACCESS_DENIED:
+          lastOpenFailure_ = OpenFailure::kNoPermission;
+          break;
+        default:
+          lastOpenFailure_ = OpenFailure::kOther;
+      }
+    }
+    return file;
+  }
+
+  OpenFailure lastOpenFailure_ = OpenFailure::kOther;
 };
 
 }  // namespace

@@ -23,24 +23,28 @@ std::optional<unsigned> BackupNumber(std::string_view digits) {
   return static_cast<unsigned>(std::stoul(std::string(digits)));
 }
 
-// Every numbered backup of `file` that is a plain file.
-std::vector<FoundBackup> PlainBackups(FileOps& files, const std::string& file) {
+}  // namespace
+
+std::optional<unsigned> BackupNumberOf(const std::string& file, std::string_view name) {
   const std::string stemPath = BackupStem(file);
-  const std::size_t nameAt = stemPath.find_last_of("\\/") + 1;
-  const std::string stem = Lower(std::string_view(stemPath).substr(nameAt));
+  const std::string stem =
+      Lower(std::string_view(stemPath).substr(stemPath.find_last_of("\\/") + 1));
+  if (name.size() != stem.size() + 3 || Lower(name.substr(0, stem.size())) != stem) {
+    return std::nullopt;
+  }
+  return BackupNumber(name.substr(stem.size()));
+}
+
+std::vector<FoundBackup> PlainBackups(FileOps& files, const std::string& file) {
+  const std::string folder = file.substr(0, file.find_last_of("\\/") + 1);
   std::vector<FoundBackup> found;
   for (const PlainFile& entry : files.PlainFiles(file)) {
-    if (entry.name.size() != stem.size() + 3 || Lower(entry.name.substr(0, stem.size())) != stem) {
-      continue;
-    }
-    if (const std::optional<unsigned> number = BackupNumber(entry.name.substr(stem.size()))) {
-      found.push_back({*number, stemPath.substr(0, nameAt) + entry.name, entry.written});
+    if (const std::optional<unsigned> number = BackupNumberOf(file, entry.name)) {
+      found.push_back({*number, folder + entry.name, entry.written});
     }
   }
   return found;
 }
-
-}  // namespace
 
 std::string BackupPath(const std::string& file, unsigned number) {
   char digits[16];

@@ -31,6 +31,15 @@ struct FoundBackup {
   std::int64_t written;
 };
 
+// The number of the backup of `file` named `name` (a name without its
+// folder): `file`'s name up to its last ".", the ".", and three digits, in
+// any case, as Windows compares names; none for any other name.
+std::optional<unsigned> BackupNumberOf(const std::string& file, std::string_view name);
+
+// Every numbered backup of `file` that is a plain file, from one listing of
+// its folder.
+std::vector<FoundBackup> PlainBackups(FileOps& files, const std::string& file);
+
 // The backup a restore puts back, from one listing of the folder of `file`:
 // the one the word `backup` asks for (its number, 0 to 999 with leading
 // zeros or without), or when it is empty the newest by its last write time,

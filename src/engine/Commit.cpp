@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <new>
+#include <string>
 #include <utility>
 
 #include "base/FaultPoint.h"
@@ -12,9 +13,17 @@ namespace formfit {
 
 namespace {
 
+// The bytes in place of the file's, on the disk before anything is
+// reported: a power loss right after must not find a torn file.
 bool Overwrite(OpenFile& file, std::string_view bytes) {
-  return file.SeekStart() && file.Write(bytes) && file.SetLength(bytes.size());
+  return file.SeekStart() && file.Write(bytes) && file.SetLength(bytes.size()) && file.Flush();
 }
+
+// How long and in what steps a file that another program holds is waited
+// for: a virus scanner or a sync client lets go within moments, and a run
+// must still end well before 20 seconds.
+constexpr unsigned kHeldWait = 10000;
+constexpr unsigned kHeldStep = 250;
 
 class Commitment {
  public:
@@ -26,8 +35,10 @@ class Commitment {
         preview_(preview) {}
 
   Committed Run(const Planner& planner) {
-    if (!Open())
-      return End(access_ == Access::kChange ? Outcome::kOpenError : Outcome::kOpenToReadError);
+    if (const std::optional<Outcome> failed = Open()) {
+      if (const char* line = RowOf(*failed).log) Log(line);
+      return End(*failed);
+    }
     if (const std::optional<Outcome> failed = ReadWhole()) return End(*failed);
     Plan plan;
     try {
@@ -53,19 +64,38 @@ class Commitment {
   std::string T(unsigned number) { return environment_.Text(number); }
   bool Changes() const { return access_ == Access::kChange && !preview_; }
 
-  bool Open() {
-    if (!Changes()) {
-      file_ = files_.OpenRead(path_);
-      return file_ != nullptr;
+  // None when the file is open; else why not.
+  std::optional<Outcome> Open() {
+    if (Changes()) {
+      // The file is opened and read before the backup is made, so a file
+      // that someone else holds open is reported as such and leaves no
+      // backup behind, and the backup holds exactly the bytes that a failed
+      // write puts back.
+      wasReadOnly_ = files_.IsReadOnly(path_);
+      files_.ClearReadOnly(path_);
     }
-    // The file is opened and read before the backup is made, so a file that
-    // someone else holds open is reported as such and leaves no backup
-    // behind, and the backup holds exactly the bytes that a failed write
-    // puts back.
-    wasReadOnly_ = files_.IsReadOnly(path_);
-    files_.ClearReadOnly(path_);
-    file_ = files_.OpenReadWrite(path_);
-    return file_ != nullptr;
+    for (unsigned waited = 0;; waited += kHeldStep) {
+      file_ = Changes() ? files_.OpenReadWrite(path_) : files_.OpenRead(path_);
+      if (file_) return std::nullopt;
+      const OpenFailure failure = files_.LastOpenFailure();
+      if (failure == OpenFailure::kInUse && waited < kHeldWait) {
+        if (waited == 0) {
+          Log("configuration file in use by another program: waiting up to " +
+              std::to_string(kHeldWait / 1000) + " seconds");
+        }
+        environment_.Pause(kHeldStep);
+        continue;
+      }
+      switch (failure) {
+        case OpenFailure::kInUse:
+          return Outcome::kInUse;
+        case OpenFailure::kNoPermission:
+          return access_ == Access::kChange ? Outcome::kNoPermission : Outcome::kOpenToReadError;
+        case OpenFailure::kOther:
+          return access_ == Access::kChange ? Outcome::kOpenError : Outcome::kOpenToReadError;
+      }
+      return Outcome::kOpenError;
+    }
   }
 
   std::optional<Outcome> ReadWhole() {
@@ -150,9 +180,10 @@ class Commitment {
 
   Committed End(Outcome outcome) {
     file_.reset();
-    // A run that stops before it writes leaves the file as it found it, its
-    // read-only attribute too.
-    if (wasReadOnly_ && !written_) files_.SetReadOnly(path_);
+    // A run that stops before it writes, or whose write was taken back,
+    // leaves the file as it found it, its read-only attribute too.
+    const bool asFound = !written_ || outcome == Outcome::kWriteErrorRestored;
+    if (wasReadOnly_ && asFound) files_.SetReadOnly(path_);
     result_.outcome = outcome;
     return std::move(result_);
   }

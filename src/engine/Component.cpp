@@ -54,4 +54,11 @@ std::size_t Component::MostAddedBytes() const {
   return size;
 }
 
+bool Component::Empty() const {
+  for (const Part& part : parts_) {
+    if (!part.entries.empty()) return false;
+  }
+  return contents_.empty();
+}
+
 }  // namespace formfit

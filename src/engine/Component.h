@@ -50,6 +50,12 @@ class Component {
   const std::vector<Content>& Contents() const { return contents_; }
   const std::array<Part, 3>& Parts() const { return parts_; }
 
+  // True when the file yields nothing of the component: no contents pair
+  // and no entry in any part section (a file that cannot be read, an empty
+  // one, or one without the component's entries). Nothing then tells which
+  // blocks are the component's.
+  bool Empty() const;
+
   // The most bytes that adding the component can put into a text, so that
   // the text's buffer is sized once.
   std::size_t MostAddedBytes() const;

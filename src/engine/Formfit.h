@@ -24,8 +24,8 @@
 namespace formfit {
 
 // What the engine needs of the program around it: the file system, the
-// language texts and the setup log. The application wires the real ones in;
-// tests record what the engine says.
+// language texts, the setup log and the clock. The application wires the
+// real ones in; tests record what the engine says and how long it waits.
 class EngineEnvironment {
  public:
   virtual ~EngineEnvironment() = default;
@@ -36,6 +36,8 @@ class EngineEnvironment {
   virtual void LogTimestamp() = 0;
   // One line of text in the setup log.
   virtual void Log(std::string_view text) = 0;
+  // Lets `milliseconds` pass.
+  virtual void Pause(unsigned milliseconds) = 0;
 };
 
 class Formfit {

@@ -33,6 +33,8 @@ std::string Description(Outcome outcome, const RunFacts& facts, EngineEnvironmen
       return first + kCrLf + facts.componentFile + kCrLf + kCrLf + text(text::kComponentFileAfter);
     case Outcome::kOpenError:
     case Outcome::kOpenToReadError:
+    case Outcome::kInUse:
+    case Outcome::kNoPermission:
     case Outcome::kBackupError:
     case Outcome::kWriteErrorRestored:
       return first + kCrLf + facts.path;
@@ -41,6 +43,7 @@ std::string Description(Outcome outcome, const RunFacts& facts, EngineEnvironmen
     case Outcome::kReadError:
       return first;
     case Outcome::kNotPlaced:
+    case Outcome::kNothingOfComponent:
     case Outcome::kCheckInstalled:
     case Outcome::kCheckNotInstalled:
     case Outcome::kCheckInPart:

@@ -26,6 +26,10 @@ enum class Outcome {
   kOpenError,
   // A check could not open the file to read it.
   kOpenToReadError,
+  // Another program held the file open for longer than the run waits.
+  kInUse,
+  // The user may not change the file.
+  kNoPermission,
   kMemoryLow,
   kReadError,
   kBackupError,
@@ -35,6 +39,9 @@ enum class Outcome {
   // are in the backup.
   kWriteErrorInBackup,
   kNotPlaced,
+  // The component file yields nothing of the component to take out: a
+  // Remove could not tell what to remove.
+  kNothingOfComponent,
   // What a check finds: the component whole, nothing of it, or something
   // else.
   kCheckInstalled,
@@ -65,12 +72,18 @@ inline constexpr OutcomeRow kOutcomes[] = {
     {Outcome::kComponentFileNotFound, "WED_NOT_FOUND", 3, text::kComponentFileBefore, nullptr},
     {Outcome::kOpenError, "DEDUDED_OPEN_ERROR", 4, text::kOpenError, nullptr},
     {Outcome::kOpenToReadError, "DEDUDED_OPEN_ERROR", 4, text::kOpenToReadError, nullptr},
+    {Outcome::kInUse, "DEDUDED_OPEN_ERROR", 4, text::kInUse,
+     "configuration file in use by another program"},
+    {Outcome::kNoPermission, "DEDUDED_OPEN_ERROR", 4, text::kNoPermission,
+     "no permission to change the configuration file"},
     {Outcome::kMemoryLow, "DEDUDED_MEMORY_LOW", 5, text::kMemoryLow, nullptr},
     {Outcome::kReadError, "DEDUDED_READ_ERROR", 6, text::kReadError, nullptr},
     {Outcome::kBackupError, "DEDUDED_BACKUP_ERROR", 7, text::kBackupError, nullptr},
     {Outcome::kWriteErrorRestored, "DEDUDED_WRITE_ERROR", 8, text::kWriteErrorRestored, nullptr},
     {Outcome::kWriteErrorInBackup, "DEDUDED_WRITE_ERROR", 8, text::kWriteErrorInBackup, nullptr},
     {Outcome::kNotPlaced, "COMPONENT_NOT_PLACED", 9, text::kNotPlaced, "component not placed"},
+    {Outcome::kNothingOfComponent, "COMPONENT_NOT_PLACED", 9, text::kNothingOfComponent,
+     "nothing of the component in its file"},
     {Outcome::kCheckInstalled, "COMPONENT_INSTALLED", 0, text::kCheckInstalled,
      "component installed"},
     {Outcome::kCheckNotInstalled, "COMPONENT_NOT_INSTALLED", 12, text::kCheckNotInstalled,

@@ -34,6 +34,9 @@ Plan PlanAdd(const std::string& original, const Component& component) {
 }
 
 Plan PlanRemove(const std::string& original, const Component& component) {
+  // Taking out only the blocks that bear the component's name would leave
+  // its forms and controls behind while reporting success.
+  if (component.Empty()) return Decided(Outcome::kNothingOfComponent);
   Plan plan = Decided(Outcome::kDeinstalled);
   plan.bytes = Formfit::ComponentRemove(Workspace(original, component), component);
   plan.writes = true;

@@ -38,6 +38,9 @@ inline constexpr unsigned kRestored = 230;
 inline constexpr unsigned kRestoredPreviousSaved = 231;
 inline constexpr unsigned kBackupInPlace = 232;
 inline constexpr unsigned kNoBackup = 233;
+inline constexpr unsigned kNothingOfComponent = 234;
+inline constexpr unsigned kInUse = 235;
+inline constexpr unsigned kNoPermission = 236;
 
 // Every number above: each has a text in both shipped language files.
 inline constexpr std::array kEngineTexts{
@@ -73,6 +76,9 @@ inline constexpr std::array kEngineTexts{
     kRestoredPreviousSaved,
     kBackupInPlace,
     kNoBackup,
+    kNothingOfComponent,
+    kInUse,
+    kNoPermission,
 };
 
 }  // namespace formfit::text

@@ -12,12 +12,12 @@ constexpr UINT_PTR kFocusWatch = 0x464F4355;  // "FOCU"
 PushButton::PushButton(DialogWindow& owner, int id) : Control(owner, id) {
   if (Handle()) {
     subclassed_ =
-        SetWindowSubclass(Handle(), FocusProc, kFocusWatch, reinterpret_cast<DWORD_PTR>(this));
+        Subclass(Handle(), FocusProc, kFocusWatch, reinterpret_cast<DWORD_PTR>(this));
   }
 }
 
 PushButton::~PushButton() {
-  if (subclassed_ && IsWindow(Handle())) RemoveWindowSubclass(Handle(), FocusProc, kFocusWatch);
+  if (subclassed_ && IsWindow(Handle())) Unsubclass(Handle(), FocusProc, kFocusWatch);
 }
 
 bool PushButton::FocusChange(const FocusChangeEvent&) { return true; }
@@ -41,11 +41,11 @@ LRESULT CALLBACK PushButton::FocusProc(HWND handle, UINT message, WPARAM wParam,
     case WM_NCDESTROY:
       // The window goes before the object: the object must not remove the
       // subclass of a window that no longer exists.
-      RemoveWindowSubclass(handle, FocusProc, kFocusWatch);
+      Unsubclass(handle, FocusProc, kFocusWatch);
       button->subclassed_ = false;
       break;
   }
-  return DefSubclassProc(handle, message, wParam, lParam);
+  return DefaultSubclassProc(handle, message, wParam, lParam);
 }
 
 }  // namespace formfit

@@ -14,17 +14,17 @@ LRESULT CALLBACK KeyFilterProc(HWND handle, UINT message, WPARAM wParam, LPARAM 
   // keeps Enter, Esc and Tab from the dialog; arrows and characters (Ctrl+C
   // copies) stay with the field.
   if (message == WM_GETDLGCODE) {
-    return DefSubclassProc(handle, message, wParam, lParam) &
+    return DefaultSubclassProc(handle, message, wParam, lParam) &
            ~static_cast<LRESULT>(DLGC_WANTALLKEYS);
   }
-  if (message == WM_NCDESTROY) RemoveWindowSubclass(handle, KeyFilterProc, kKeyFilter);
-  return DefSubclassProc(handle, message, wParam, lParam);
+  if (message == WM_NCDESTROY) Unsubclass(handle, KeyFilterProc, kKeyFilter);
+  return DefaultSubclassProc(handle, message, wParam, lParam);
 }
 
 }  // namespace
 
 ReadOnlyText::ReadOnlyText(DialogWindow& owner, int id) : Control(owner, id) {
-  if (Handle()) SetWindowSubclass(Handle(), KeyFilterProc, kKeyFilter, 0);
+  if (Handle()) Subclass(Handle(), KeyFilterProc, kKeyFilter, 0);
 }
 
 }  // namespace formfit

@@ -34,7 +34,7 @@ Cell* LiveCell(HWND window) {
 LRESULT CALLBACK Teardown(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                           DWORD_PTR) {
   if (message == WM_DESTROY) PropertyListDestroy(Window(window));
-  return DefSubclassProc(window, message, wParam, lParam);
+  return DefaultSubclassProc(window, message, wParam, lParam);
 }
 
 }  // namespace
@@ -53,7 +53,7 @@ qPropertyList& PropertyList(const Window& window) {
   Cell* made = cell.get();
   Cells()[made] = std::move(cell);
   SetPropA(handle, kProperty, made);
-  SetWindowSubclass(handle, Teardown, kTeardown, 0);
+  Subclass(handle, Teardown, kTeardown, 0);
   return made->list;
 }
 
@@ -61,7 +61,7 @@ bool PropertyListDestroy(const Window& window) {
   const HWND handle = window.Handle();
   if (Cell* cell = LiveCell(handle)) {
     RemovePropA(handle, kProperty);
-    RemoveWindowSubclass(handle, Teardown, kTeardown);
+    Unsubclass(handle, Teardown, kTeardown);
     Cells().erase(cell);
   }
   return true;

@@ -3,10 +3,13 @@
 // as it stands; each on a copy of the sample installation.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <map>
 #include <regex>
 #include <string>
+#include <thread>
 
 #include "ProgramDriver_win.h"
 #include "engine/Component.h"
@@ -72,12 +75,18 @@ TEST_F(RunWords, SilentRunsShowNothingAndExitWithTheirOutcome) {
        false},
       {"added, /SILENT", grid + " mode=Add /SILENT", 0, true},
       {"checked, installed, /verysilent", grid + " mode=Check /verysilent", 0, false},
+      // A Remove that cannot tell the component's blocks takes out nothing.
+      {"remove with an empty component file",
+       "\"compfile=" + bin + "empty.wed\" mode=Remove silent", 9, false},
+      {"remove with a garbage component file",
+       "\"compfile=" + bin + "garbage.wed\" mode=Remove silent", 9, false},
       {"removed again", grid + " mode=Remove SILENT", 0, true},
       // The newest backup is the one the remove made: the component is back.
       {"restored", "mode=Restore silent", 0, true},
       {"no such backup", "mode=Restore backup=7 silent", 14, false},
   };
   dir.WriteFile("VO28\\BIN\\empty.wed", "[CONTENTS]\r\n");
+  dir.WriteFile("VO28\\BIN\\garbage.wed", "\x01\xfe\x00garbage\r\n\xff");
   int backups = 0;
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -99,19 +108,96 @@ TEST_F(RunWords, SilentRunsShowNothingAndExitWithTheirOutcome) {
   EXPECT_FALSE(missing.ShowedAWindow());
 }
 
+// A file another program holds for a moment is waited for; one held
+// throughout gives 4 after the wait, long before an installer gives up.
 TEST_F(RunWords, SilentRunOnAFileHeldByAnotherProgram) {
-  const std::string original = ReadFile(Configuration());
-  const HANDLE held =
-      CreateFileA(Configuration().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-  ASSERT_NE(INVALID_HANDLE_VALUE, held);
-  RunningProgram program(
-      kProgram, Words("\"compfile=" + bin + "grid.wed\" component=GridCtl mode=Add silent"));
-  const int exitStatus = program.WaitForExit();
-  CloseHandle(held);
-  EXPECT_EQ(4, exitStatus);
-  EXPECT_FALSE(program.ShowedAWindow());
-  EXPECT_TRUE(SameText(original, ReadFile(Configuration())));
-  EXPECT_FALSE(fs::exists(Backup(0)));
+  struct Row {
+    const char* name;
+    DWORD heldFor;  // milliseconds; INFINITE: throughout the run
+    int exitStatus;
+  };
+  const Row rows[] = {{"held for 2 s", 2000, 0}, {"held throughout", INFINITE, 4}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    Copy();
+    const std::string original = ReadFile(Configuration());
+    const HANDLE held =
+        CreateFileA(Configuration().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, held);
+    const DWORD start = GetTickCount();
+    RunningProgram program(kProgram, Grid("Add"));
+    std::thread release([&] {
+      if (row.heldFor != INFINITE) {
+        Sleep(row.heldFor);
+        CloseHandle(held);
+      }
+    });
+    const int exitStatus = program.WaitForExit(30000);
+    const DWORD took = GetTickCount() - start;
+    release.join();
+    if (row.heldFor == INFINITE) CloseHandle(held);
+    EXPECT_EQ(row.exitStatus, exitStatus);
+    EXPECT_LT(took, 20000u);
+    EXPECT_FALSE(program.ShowedAWindow());
+    EXPECT_EQ(row.exitStatus == 0, !SameText(original, ReadFile(Configuration())));
+    EXPECT_EQ(row.exitStatus == 0, fs::exists(Backup(0)));
+  }
+}
+
+// preview= and log= never write over the installation's own files, however
+// a path names them: preview= then gives 10 and writes nothing, and a run
+// with such a log= is its twin's without it.
+TEST_F(RunWords, PreviewAndLogNeverWriteOverTheInstallationsFiles) {
+  RunningProgram first(kProgram, Grid("Add"));
+  ASSERT_EQ(0, first.WaitForExit());
+  const std::map<std::string, std::string> added = Files(folder);
+  // The files after the first Add again; the folders stay, one of them
+  // the working folder.
+  const auto lay = [&] {
+    for (const auto& [path, bytes] : Files(folder)) fs::remove(path);
+    for (const auto& [path, bytes] : added) dir.WriteFile(path.substr(dir.Path().size()), bytes);
+  };
+  RunningProgram twin(kProgram, Grid("Add"));
+  ASSERT_EQ(0, twin.WaitForExit());
+  ASSERT_TRUE(fs::exists(Backup(1)));
+  const std::map<std::string, std::string> twins = Files(folder);
+
+  char shortPath[MAX_PATH];
+  ASSERT_NE(0u, GetShortPathNameA(Configuration().c_str(), shortPath, MAX_PATH));
+  std::string slashes = Configuration();
+  std::replace(slashes.begin(), slashes.end(), '\\', '/');
+  std::string upper = Configuration();
+  for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  struct Alias {
+    const char* name;
+    std::string path;
+  };
+  const Alias aliases[] = {
+      {"a trailing dot", Configuration() + "."},
+      {"a trailing blank", Configuration() + " "},
+      {"another case", upper},
+      {"slashes", slashes},
+      {"relative to the working folder", "..\\BIN\\DEDUDED.INF"},
+      {"a short name", shortPath},
+      {"the backup there", Backup(0) + "."},
+      {"the next backup's name", Backup(1)},
+      {"the component file", bin + "grid.wed."},
+  };
+  const std::string workingFolder = fs::current_path().string();
+  fs::current_path(bin);
+  for (const Alias& alias : aliases) {
+    SCOPED_TRACE(alias.name);
+    lay();
+    RunningProgram preview(kProgram, Grid("Add") + " \"preview=" + alias.path + "\"");
+    EXPECT_EQ(10, preview.WaitForExit());
+    EXPECT_EQ(added, Files(folder));
+
+    lay();
+    RunningProgram logged(kProgram, Grid("Add") + " \"log=" + alias.path + "\"");
+    EXPECT_EQ(0, logged.WaitForExit());
+    EXPECT_EQ(twins, Files(folder));
+  }
+  fs::current_path(workingFolder);
 }
 
 // The preview's exit status is the real run's, nothing in the installation

@@ -131,6 +131,8 @@ TEST_F(FormfitRunTest, EveryFailingFileOperationLeavesTheFileWholeAndSaysSo) {
       {"half written, file broken", {{FileOp::Write, 2, true}}, kWrite, kWriteText, kRestored},
       {"length, file broken", {{FileOp::SetLength, 1, true}}, kWrite, kWriteText, kRestored},
       {"restore on the file fails too", {{FileOp::Write, 2}, {FileOp::Write, 3}}, kWrite, kWriteText, kRestored},
+      {"rewrite not flushed", {{FileOp::Flush, 2}}, kWrite, kWriteText, kRestored},
+      {"put-back bytes not flushed either", {{FileOp::Flush, 2, false, OpenFailure::kOther, 3}}, kWrite, "T220\r\n{backup}", kRestored},
   };
   // clang-format on
   for (const Row& row : rows) {
@@ -159,6 +161,52 @@ TEST_F(FormfitRunTest, EveryFailingFileOperationLeavesTheFileWholeAndSaysSo) {
     if (row.outcome != kUntouched) {
       EXPECT_TRUE(SameText(kConfig, ReadFile(Backup(0))));
     }
+  }
+}
+
+// A file another program holds is waited for, up to 10 seconds; a failed
+// open says why, from the system's error.
+TEST_F(FormfitRunTest, AHeldFileIsWaitedForAndAFailedOpenSaysWhy) {
+  struct Row {
+    const char* name;
+    OpenFailure failure;
+    int failedOpens;
+    const char* code;
+    const char* description;
+    unsigned long paused;
+    const char* lastLog;
+  };
+  const char* kOpen = "DEDUDED_OPEN_ERROR";
+  // clang-format off
+  const Row rows[] = {
+      {"held a moment", OpenFailure::kInUse, 3, "SUCCESS", "T212\r\n{backup}", 750, "configuration file written: 226 bytes"},
+      {"held throughout", OpenFailure::kInUse, 1000, kOpen, "T235\r\n{config}", 10000, "configuration file in use by another program"},
+      {"no permission", OpenFailure::kNoPermission, 1000, kOpen, "T236\r\n{config}", 0, "no permission to change the configuration file"},
+      {"another failure", OpenFailure::kOther, 1000, kOpen, "T208\r\n{config}", 0, "component file read: 1 contents"},
+  };
+  // clang-format on
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    fs::remove(Backup(0));
+    dir.WriteFile("DEDUDED.INF", kConfig);
+    FailingFileOps files({{FileOp::OpenReadWrite, 1, false, row.failure, row.failedOpens}});
+    RecordingEnvironment environment(files);
+    Formfit engine(environment);
+    engine.Init(config);
+
+    engine.Install("Grid", component);
+
+    ASSERT_TRUE(engine.Status());
+    EXPECT_EQ(Symbol(row.code), engine.Status()->code);
+    EXPECT_TRUE(SameText(Fill(row.description), engine.Status()->description));
+    EXPECT_EQ(row.paused, environment.Paused());
+    const std::string& log = environment.LogText();
+    const std::string waiting =
+        "configuration file in use by another program: waiting up to 10 seconds\n";
+    EXPECT_EQ(row.paused > 0, log.find(waiting) != std::string::npos);
+    EXPECT_EQ(log.find(waiting), log.rfind(waiting)) << "the wait is logged once";
+    EXPECT_TRUE(
+        SameText(std::string(row.lastLog) + "\n", log.substr(log.rfind('\n', log.size() - 2) + 1)));
   }
 }
 

@@ -68,7 +68,7 @@ std::unique_ptr<OpenFile> Wrapped(std::unique_ptr<OpenFile> file, FailingFileOps
 const Fault* FailingFileOps::Hit(FileOp op) {
   const int call = ++calls_[op];
   for (const Fault& fault : faults_) {
-    if (fault.op == op && fault.call == call) return &fault;
+    if (fault.op == op && call >= fault.call && call < fault.call + fault.times) return &fault;
   }
   return nullptr;
 }
@@ -95,13 +95,33 @@ std::vector<PlainFile> FailingFileOps::PlainFiles(const std::string& beside) {
 }
 
 std::unique_ptr<OpenFile> FailingFileOps::OpenRead(const std::string& path) {
-  if (Hit(FileOp::OpenRead)) return nullptr;
+  openFailure_.reset();
+  if (const Fault* fault = Hit(FileOp::OpenRead)) {
+    openFailure_ = fault->failure;
+    return nullptr;
+  }
   return Wrapped(SystemFileOps().OpenRead(path), *this);
 }
 
 std::unique_ptr<OpenFile> FailingFileOps::OpenReadWrite(const std::string& path) {
-  if (Hit(FileOp::OpenReadWrite)) return nullptr;
+  openFailure_.reset();
+  if (const Fault* fault = Hit(FileOp::OpenReadWrite)) {
+    openFailure_ = fault->failure;
+    return nullptr;
+  }
   return Wrapped(SystemFileOps().OpenReadWrite(path), *this);
+}
+
+OpenFailure FailingFileOps::LastOpenFailure() {
+  return openFailure_.value_or(SystemFileOps().LastOpenFailure());
+}
+
+std::optional<FileIdentity> FailingFileOps::Identity(const std::string& path) {
+  return SystemFileOps().Identity(path);
+}
+
+std::string FailingFileOps::FullPath(const std::string& path) {
+  return SystemFileOps().FullPath(path);
 }
 
 std::unique_ptr<OpenFile> FailingFileOps::CreateTemporary(const std::string& beside,

@@ -47,6 +47,10 @@ struct Fault {
   FileOp op;
   int call = 1;
   bool fileBreaks = false;
+  // A failing open: why, as LastOpenFailure tells it.
+  OpenFailure failure = OpenFailure::kOther;
+  // The fault hits `times` calls in a row from `call` on.
+  int times = 1;
 };
 
 class FailingFileOps : public FileOps {
@@ -68,6 +72,9 @@ class FailingFileOps : public FileOps {
   Naming NameNew(const std::string& from, const std::string& to) override;
   bool Replace(const std::string& from, const std::string& to) override;
   bool Remove(const std::string& path) override;
+  OpenFailure LastOpenFailure() override;
+  std::optional<FileIdentity> Identity(const std::string& path) override;
+  std::string FullPath(const std::string& path) override;
 
   // Counts the call of `op`; the fault it hits, if any.
   const Fault* Hit(FileOp op);
@@ -77,6 +84,7 @@ class FailingFileOps : public FileOps {
   std::vector<Fault> faults_;
   std::map<FileOp, int> calls_;
   std::optional<std::uint64_t> reportedSize_;
+  std::optional<OpenFailure> openFailure_;
 };
 
 }  // namespace formfit::test

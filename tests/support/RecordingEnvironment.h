@@ -1,6 +1,7 @@
 // An engine environment for tests: every language text is "T" and its number
-// (so a wrong number shows in whole-text comparisons), and every log line is
-// kept, a date-and-time line as "<time>".
+// (so a wrong number shows in whole-text comparisons), every log line is
+// kept, a date-and-time line as "<time>", and a pause only counts the time
+// it would take.
 #pragma once
 
 #include <string>
@@ -23,12 +24,17 @@ class RecordingEnvironment : public EngineEnvironment {
     log_ += '\n';
   }
 
+  void Pause(unsigned milliseconds) override { paused_ += milliseconds; }
+
   // Every line logged so far, each ended by "\n".
   const std::string& LogText() const { return log_; }
+  // The milliseconds all pauses so far would have taken.
+  unsigned long Paused() const { return paused_; }
 
  private:
   FileOps& files_;
   std::string log_;
+  unsigned long paused_ = 0;
 };
 
 }  // namespace formfit::test
