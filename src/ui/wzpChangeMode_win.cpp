@@ -1,12 +1,12 @@
 #include <cstdio>
 
 #include "FormfitRes.h"
-#include "app/ProgramEnvironment.h"
 #include "app/SetupAction.h"
 #include "base/FileSpec.h"
 #include "host/OwnerAlignment.h"
 #include "host/WaitCursor.h"
 #include "ui/LanguageText.h"
+#include "ui/ReadingEnvironment.h"
 #include "ui/TextNumbers.h"
 #include "ui/wzpChangeMode.h"
 
@@ -79,7 +79,7 @@ _wzpChangeMode& _wzpChangeMode::Init(DialogWindow* owner, std::optional<Resource
 }
 
 void wzpChangeMode::Prepare(const PageVisit& visit) {
-  ProgramEnvironment environment;
+  ReadingEnvironment environment;
   {
     const WaitCursor wait;
     SetupChoice check = visit.current;

@@ -1,10 +1,10 @@
 #include "FormfitRes.h"
 #include "app/Preview.h"
-#include "app/ProgramEnvironment.h"
 #include "host/OwnerAlignment.h"
 #include "host/WaitCursor.h"
 #include "ui/ChangesText.h"
 #include "ui/LanguageText.h"
+#include "ui/ReadingEnvironment.h"
 #include "ui/TextNumbers.h"
 #include "ui/dlgChanges.h"
 #include "ui/wzpSummary.h"
@@ -39,7 +39,7 @@ void wzpSummary::OnShowChanges() {
   std::string changes;
   {
     const WaitCursor wait;
-    ProgramEnvironment environment;
+    ReadingEnvironment environment;
     changes = ChangesText(PreviewChange(environment, choice_), LanguageText);
   }
   dlgChanges(std::move(changes)).Show(*this);
