@@ -10,9 +10,10 @@
 
 namespace formfit {
 
-// The most bytes of the diff the window shows, some 4,000 lines: the field
-// takes about half a second to fill with them under Wine, and twice as long
-// with four times as many (bench/changes-window.sh).
+// The most bytes of the diff the window shows, some 4,000 lines: under Wine
+// the field fills with them in about a tenth of a second, and with four
+// times as many in twice the time of the whole window (see
+// bench/changes-window.sh).
 inline constexpr std::size_t kChangesShown = 256 << 10;
 
 // The preview's diff with each line ended by CR LF (the field breaks lines
