@@ -93,6 +93,21 @@ std::size_t ExpectedLines(std::string_view text) {
   return CountLines(text.substr(0, kStart)) * (text.size() / kStart + 1) * 5 / 4 + 64;
 }
 
+std::uint32_t HashLine(std::string_view line) {
+  std::uint64_t hash = 0x9E3779B97F4A7C15ull ^ line.size();
+  std::size_t at = 0;
+  for (; at + 8 <= line.size(); at += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, line.data() + at, 8);
+    hash = (hash ^ word) * 0xFF51AFD7ED558CCDull;
+    hash ^= hash >> 32;
+  }
+  std::uint64_t rest = 0;
+  std::memcpy(&rest, line.data() + at, line.size() - at);
+  hash = (hash ^ rest) * 0xC4CEB9FE1A85EC53ull;
+  return static_cast<std::uint32_t>(hash ^ (hash >> 29));
+}
+
 bool StartsLine(std::string_view text, std::size_t position) {
   return position == 0 || text[position - 1] == '\n';
 }

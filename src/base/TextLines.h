@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 namespace formfit::lines {
@@ -16,6 +17,9 @@ std::size_t CountLines(std::string_view text);
 
 // About how many lines `text` has, judged by its start, with room to spare.
 std::size_t ExpectedLines(std::string_view text);
+
+// A hash of a line's bytes, for finding equal lines quickly.
+std::uint32_t HashLine(std::string_view line);
 
 // True when `position` is the start of a line of `text`.
 bool StartsLine(std::string_view text, std::size_t position);

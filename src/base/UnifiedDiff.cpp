@@ -7,6 +7,7 @@
 #include <deque>
 #include <vector>
 
+#include "base/ChangedRegions.h"
 #include "base/SequenceDiff.h"
 #include "base/TextLines.h"
 
@@ -15,30 +16,18 @@ namespace formfit {
 namespace {
 
 using lines::CommonLines;
+using lines::ChangedRegions;
+using lines::HashLine;
+using lines::Region;
 using lines::ExpectedLines;
 using lines::FindCommonLines;
 using lines::LineLength;
 
-std::uint32_t HashLine(std::string_view line) {
-  std::uint64_t hash = 0x9E3779B97F4A7C15ull ^ line.size();
-  std::size_t at = 0;
-  for (; at + 8 <= line.size(); at += 8) {
-    std::uint64_t word;
-    std::memcpy(&word, line.data() + at, 8);
-    hash = (hash ^ word) * 0xFF51AFD7ED558CCDull;
-    hash ^= hash >> 32;
-  }
-  std::uint64_t rest = 0;
-  std::memcpy(&rest, line.data() + at, line.size() - at);
-  hash = (hash ^ rest) * 0xC4CEB9FE1A85EC53ull;
-  return static_cast<std::uint32_t>(hash ^ (hash >> 29));
-}
-
-// Where every kMarkEvery-th line of a text starts, so that the hunks can
+// Where every kMarkEvery-th line of a region starts, so that the hunks can
 // reach a line without walking all the lines before it.
 constexpr std::size_t kMarkEvery = 64;
 
-// A part's lines as ids, and its marks.
+// A region's lines as ids, and its marks.
 struct NumberedLines {
   std::vector<int> ids;
   std::vector<std::size_t> marks;  // the start of line k * kMarkEvery
@@ -49,8 +38,8 @@ struct NumberedLines {
   }
 };
 
-// The lines of the parts between the common start and end, as ids: equal
-// lines, the same id. Ids count up from 0.
+// The lines of a region of each text, as ids: equal lines, the same id.
+// Ids count up from 0.
 class LineIds {
  public:
   // Every line of `before` gets its id by its bytes. Texts repeat runs of
@@ -164,10 +153,10 @@ struct Change {
   std::size_t inserted;
 };
 
-// The runs of changed lines of the part between the common lines, numbered
-// as lines of the whole texts.
-std::vector<Change> Changes(const SequenceChanges& lines, std::size_t head) {
-  std::vector<Change> changes;
+// The runs of changed lines of a region, numbered as lines of the whole
+// texts: the region's first lines are `before` and `after`.
+void AppendChanges(const SequenceChanges& lines, std::size_t before, std::size_t after,
+                   std::vector<Change>& changes) {
   const std::size_t n = lines.deleted.size();
   const std::size_t m = lines.inserted.size();
   std::size_t i = 0;
@@ -179,8 +168,8 @@ std::vector<Change> Changes(const SequenceChanges& lines, std::size_t head) {
       while (j < m && lines.inserted[j]) ++j;
       change.deleted = i - change.before;
       change.inserted = j - change.after;
-      change.before += head;
-      change.after += head;
+      change.before += before;
+      change.after += after;
       changes.push_back(change);
     } else {
       // Unchanged lines pair up in order.
@@ -188,25 +177,41 @@ std::vector<Change> Changes(const SequenceChanges& lines, std::size_t head) {
       ++j;
     }
   }
-  return changes;
+}
+
+// A line whose number and start are known.
+struct Landmark {
+  std::size_t line;
+  std::size_t start;
+};
+
+// The start of every kMarkEvery-th line of a region from its first, whose
+// number and start are `line` and `start`.
+void AddLandmarks(std::size_t line, std::size_t start, const std::vector<std::size_t>& marks,
+                  std::vector<Landmark>& landmarks) {
+  for (std::size_t k = 0; k < marks.size(); ++k) {
+    landmarks.push_back({line + k * kMarkEvery, start + marks[k]});
+  }
 }
 
 // Walks a text's lines from one whose number and start are known, without
-// an index of them all: hunks visit few lines, in order. Marks of the part
-// between the common lines let it leap over the lines between hunks.
+// an index of them all: hunks visit few lines, in order. Landmarks, in the
+// order of their lines, let it leap over the lines between hunks.
 class LineCursor {
  public:
-  // `line` starts at `start`, and so does the part that `marks` are of.
-  LineCursor(std::string_view text, std::size_t line, std::size_t start,
-             const std::vector<std::size_t>& marks)
-      : text_(text), first_(line), base_(start), marks_(marks), line_(line), start_(start) {}
+  LineCursor(std::string_view text, const std::vector<Landmark>& landmarks)
+      : text_(text), landmarks_(landmarks), line_(landmarks.front().line),
+        start_(landmarks.front().start) {}
 
   void MoveTo(std::size_t line) {
-    if (!marks_.empty() && line >= first_ + kMarkEvery && line > line_) {
-      const std::size_t mark = std::min((line - first_) / kMarkEvery, marks_.size() - 1);
-      if (first_ + mark * kMarkEvery > line_) {
-        line_ = first_ + mark * kMarkEvery;
-        start_ = base_ + marks_[mark];
+    if (line > line_) {
+      const auto after = std::upper_bound(
+          landmarks_.begin(), landmarks_.end(), line,
+          [](std::size_t wanted, const Landmark& landmark) { return wanted < landmark.line; });
+      const Landmark& nearest = *(after - 1);
+      if (nearest.line > line_) {
+        line_ = nearest.line;
+        start_ = nearest.start;
       }
     }
     for (; line_ < line; ++line_) start_ += LineLength(text_.substr(start_));
@@ -227,9 +232,7 @@ class LineCursor {
 
  private:
   std::string_view text_;
-  std::size_t first_;  // the part's first line, and its start
-  std::size_t base_;
-  const std::vector<std::size_t>& marks_;
+  const std::vector<Landmark>& landmarks_;
   std::size_t line_;
   std::size_t start_;
 };
@@ -256,27 +259,49 @@ void AppendLine(std::string& out, char mark, std::string_view line) {
 
 std::string UnifiedDiff(std::string_view before, std::string_view after,
                         std::string_view beforeName, std::string_view afterName, int context) {
+  return UnifiedDiff(before, after, beforeName, afterName, context, lines::kPartingLines);
+}
+
+std::string UnifiedDiff(std::string_view before, std::string_view after,
+                        std::string_view beforeName, std::string_view afterName, int context,
+                        std::size_t partingLines) {
   if (before == after) return {};
   const std::size_t around = static_cast<std::size_t>(std::max(context, 0));
-  // Only the lines between the common start and end are split, numbered and
-  // searched: a small change to a large text costs little more than
-  // comparing the two.
+  // Only the lines between the common start and end, and there only those
+  // of the regions that differ, are numbered and searched: a small change
+  // to a large text costs little more than comparing the two.
   const CommonLines common = FindCommonLines(before, after);
   const std::string_view beforeMiddle =
       before.substr(common.headBytes, before.size() - common.headBytes - common.tailBytes);
   const std::string_view afterMiddle =
       after.substr(common.headBytes, after.size() - common.headBytes - common.tailBytes);
-  NumberedLines beforeLines;
-  NumberedLines afterLines;
-  {
-    // The lines' table goes before the search begins.
-    LineIds ids;
-    beforeLines = ids.Before(beforeMiddle);
-    afterLines = ids.After(afterMiddle, beforeMiddle, beforeLines.ids);
+  std::vector<Change> changes;
+  std::vector<Landmark> beforeLandmarks{{common.headLines, common.headBytes}};
+  std::vector<Landmark> afterLandmarks{{common.headLines, common.headBytes}};
+  for (const Region& region : ChangedRegions(beforeMiddle, afterMiddle, partingLines)) {
+    const std::string_view beforePart =
+        beforeMiddle.substr(region.beforeStart, region.beforeEnd - region.beforeStart);
+    const std::string_view afterPart =
+        afterMiddle.substr(region.afterStart, region.afterEnd - region.afterStart);
+    NumberedLines beforeLines;
+    NumberedLines afterLines;
+    {
+      // The lines' table goes before the search begins.
+      LineIds ids;
+      beforeLines = ids.Before(beforePart);
+      afterLines = ids.After(afterPart, beforePart, beforeLines.ids);
+    }
+    const std::size_t beforeFirst = common.headLines + region.beforeLine;
+    const std::size_t afterFirst = common.headLines + region.afterLine;
+    AddLandmarks(beforeFirst, common.headBytes + region.beforeStart, beforeLines.marks,
+                 beforeLandmarks);
+    AddLandmarks(afterFirst, common.headBytes + region.afterStart, afterLines.marks,
+                 afterLandmarks);
+    AppendChanges(DiffSequences(std::move(beforeLines.ids), std::move(afterLines.ids)),
+                  beforeFirst, afterFirst, changes);
   }
-  const std::size_t beforeCount = common.headLines + beforeLines.ids.size() + common.tailLines;
-  const std::vector<Change> changes = Changes(
-      DiffSequences(std::move(beforeLines.ids), std::move(afterLines.ids)), common.headLines);
+  const std::size_t beforeCount =
+      common.headLines + lines::CountLines(beforeMiddle) + common.tailLines;
 
   std::string out;
   out += "--- ";
@@ -284,8 +309,8 @@ std::string UnifiedDiff(std::string_view before, std::string_view after,
   out += "\n+++ ";
   out.append(afterName);
   out += '\n';
-  LineCursor a(before, common.headLines, common.headBytes, beforeLines.marks);
-  LineCursor b(after, common.headLines, common.headBytes, afterLines.marks);
+  LineCursor a(before, beforeLandmarks);
+  LineCursor b(after, afterLandmarks);
   for (std::size_t first = 0; first < changes.size();) {
     // Changes whose context would touch or overlap share one hunk.
     std::size_t last = first;

@@ -1,6 +1,7 @@
 // Two texts' difference as a unified diff, the form patch tools apply.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -12,5 +13,12 @@ namespace formfit {
 // the no-newline marker) end with LF.
 std::string UnifiedDiff(std::string_view before, std::string_view after,
                         std::string_view beforeName, std::string_view afterName, int context = 3);
+
+// The same, searching apart the regions that `partingLines` equal lines in a row part. Regions
+// searched together may place a change that fits two places (a blank line before or after an
+// added block) on the other side of it; the diff is as short either way.
+std::string UnifiedDiff(std::string_view before, std::string_view after,
+                        std::string_view beforeName, std::string_view afterName, int context,
+                        std::size_t partingLines);
 
 }  // namespace formfit
