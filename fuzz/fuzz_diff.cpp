@@ -1,8 +1,9 @@
 // Unified diffs of arbitrary text pairs: the diff applies strictly and gives
-// the second text exactly, and only equal texts give the empty diff; the
-// window of the changes shows the diff's lines whole, each ended by CR LF,
-// and of a long one a beginning of them. The input splits into the two
-// texts at its first NUL, or else in half.
+// the second text exactly, also searched in regions parted by single lines,
+// and only equal texts give the empty diff; the window of the changes shows
+// the diff's lines whole, each ended by CR LF, and of a long one a beginning
+// of them. The input splits into the two texts at its first NUL, or else in
+// half.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -61,6 +62,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto applied = formfit::test::ApplyUnifiedDiff(before, diff);
     if (!applied || *applied != after) std::abort();
     CheckShown(diff);
+    // Regions parted by every equal line: the cut between them is exercised
+    // on texts far smaller than the files it is made for.
+    const std::string parted = formfit::UnifiedDiff(before, after, "before", "after", context, 1);
+    const auto partedApplied = formfit::test::ApplyUnifiedDiff(before, parted);
+    if (!partedApplied || *partedApplied != after) std::abort();
   }
   return 0;
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <random>
 #include <string>
@@ -129,29 +130,86 @@ std::size_t LongestCommonSubsequence(const std::vector<std::string_view>& a,
   return length[a.size()][b.size()];
 }
 
+// How many lines a diff removes and adds.
+struct Counted {
+  std::size_t removed = 0;
+  std::size_t added = 0;
+};
+
+Counted CountChanges(const std::string& diff) {
+  Counted counted;
+  const auto diffLines = SplitLines(diff);
+  for (std::size_t i = 2; i < diffLines.size(); ++i) {
+    counted.removed += diffLines[i][0] == '-';
+    counted.added += diffLines[i][0] == '+';
+  }
+  return counted;
+}
+
 // The diff turns `before` into `after` and removes and adds no more lines
-// than a shortest edit script does.
+// than a shortest edit script does. Regions parted by as few as one or two
+// equal lines give a diff that still applies.
 TEST(UnifiedDiff, AppliesAndIsMinimalOnRandomTexts) {
   for (const Pair& pair : RandomPairs(20261208, 600)) {
     for (int context : {0, 1, 3}) {
+      for (std::size_t parting : {std::size_t{1}, std::size_t{2}, std::size_t{64}}) {
+        const std::string diff =
+            UnifiedDiff(pair.before, pair.after, "old", "new", context, parting);
+        ASSERT_EQ(pair.before == pair.after, diff.empty());
+        const auto applied = test::ApplyUnifiedDiff(pair.before, diff);
+        ASSERT_TRUE(applied.has_value()) << diff;
+        ASSERT_EQ(pair.after, *applied) << diff;
+      }
       const std::string diff = UnifiedDiff(pair.before, pair.after, "old", "new", context);
-      ASSERT_EQ(pair.before == pair.after, diff.empty());
-      const auto applied = test::ApplyUnifiedDiff(pair.before, diff);
-      ASSERT_TRUE(applied.has_value()) << diff;
-      ASSERT_EQ(pair.after, *applied) << diff;
-
       const auto a = SplitLines(pair.before);
       const auto b = SplitLines(pair.after);
       const std::size_t common = LongestCommonSubsequence(a, b);
-      std::size_t removed = 0;
-      std::size_t added = 0;
-      const auto diffLines = SplitLines(diff);
-      for (std::size_t i = 2; i < diffLines.size(); ++i) {
-        removed += diffLines[i][0] == '-';
-        added += diffLines[i][0] == '+';
+      const Counted counted = CountChanges(diff);
+      EXPECT_EQ(a.size() - common, counted.removed) << diff;
+      EXPECT_EQ(b.size() - common, counted.added) << diff;
+    }
+  }
+}
+
+// Large texts with blocks added, removed and changed far apart, as a
+// component's run makes them: searched region by region, the diff applies
+// and is as short as the one searched whole, and where no change can take
+// two places it is the same diff.
+TEST(UnifiedDiff, RegionsGiveTheDiffOfTheWhole) {
+  std::mt19937 random(11);
+  for (int round = 0; round < 40; ++round) {
+    const bool blankLines = round % 2 == 0;
+    std::vector<std::string> lines;
+    for (int i = 0; i < 3000; ++i) {
+      lines.push_back(blankLines && i % 7 == 0 ? "\r\n" : "Key" + std::to_string(i) + "=1\r\n");
+    }
+    std::string before;
+    for (const std::string& line : lines) before += line;
+    for (int edit = 0; edit < 6; ++edit) {
+      const std::size_t at = random() % lines.size();
+      const auto where = lines.begin() + static_cast<std::ptrdiff_t>(at);
+      switch (random() % 3) {
+        case 0:
+          lines.insert(where, {"[Grid]\r\n", "Size=" + std::to_string(edit) + "\r\n", "\r\n"});
+          break;
+        case 1:
+          lines.erase(where, where + std::min<std::ptrdiff_t>(4, lines.end() - where));
+          break;
+        default:
+          lines[at] = "Changed=" + std::to_string(edit) + "\r\n";
       }
-      EXPECT_EQ(a.size() - common, removed) << diff;
-      EXPECT_EQ(b.size() - common, added) << diff;
+    }
+    std::string after;
+    for (const std::string& line : lines) after += line;
+    const std::string whole = UnifiedDiff(before, after, "old", "new", 3, SIZE_MAX);
+    const std::string parted = UnifiedDiff(before, after, "old", "new");
+    const auto applied = test::ApplyUnifiedDiff(before, parted);
+    ASSERT_TRUE(applied.has_value()) << parted;
+    ASSERT_EQ(after, *applied) << parted;
+    EXPECT_EQ(CountChanges(whole).removed, CountChanges(parted).removed) << parted;
+    EXPECT_EQ(CountChanges(whole).added, CountChanges(parted).added) << parted;
+    if (!blankLines) {
+      EXPECT_EQ(whole, parted);
     }
   }
 }
