@@ -2,7 +2,7 @@
 # What a preview costs beside the run it previews: formfit.exe's silent Add
 # of a component and the same run with preview=, on configuration files of
 # the sizes given, each on a fresh copy under one warm wineserver. Prints
-# for each size and kind the median wall time and peak memory (the Wine
+# for each size and kind the median wall time and peak memory in KB (the Wine
 # process's maximum resident set) of RUNS runs, and the diff's size.
 #
 #   bench/preview-cost.sh [RUNS [MEGABYTES...]]     (default 3; 1 10 50)
@@ -45,8 +45,8 @@ for size in "${sizes[@]}"; do
       echo "$kilobytes" >>"$work/memory"
     done
     diff=$([ -f "$work/change.diff" ] && stat -c %s "$work/change.diff" || echo -)
-    printf '%4s MB %-7s %6.2f s %6d MB   diff %s bytes\n' "$size" "$kind" \
-      "$(median <"$work/times")" "$(($(median <"$work/memory") / 1024))" "$diff"
+    printf '%4s MB %-7s %6.2f s %8d KB   diff %s bytes\n' "$size" "$kind" \
+      "$(median <"$work/times")" "$(median <"$work/memory")" "$diff"
   done
   rm -rf "$work/made"
 done
