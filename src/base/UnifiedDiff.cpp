@@ -15,8 +15,8 @@ namespace formfit {
 
 namespace {
 
-using lines::CommonLines;
 using lines::ChangedRegions;
+using lines::CommonLines;
 using lines::HashLine;
 using lines::Region;
 using lines::ExpectedLines;
@@ -185,11 +185,13 @@ struct Landmark {
   std::size_t start;
 };
 
-// The start of every kMarkEvery-th line of a region from its first, whose
-// number and start are `line` and `start`.
+// A region's first line, whose number and start are `line` and `start`
+// (also where the region has no line of this text), and every
+// kMarkEvery-th line after it.
 void AddLandmarks(std::size_t line, std::size_t start, const std::vector<std::size_t>& marks,
                   std::vector<Landmark>& landmarks) {
-  for (std::size_t k = 0; k < marks.size(); ++k) {
+  landmarks.push_back({line, start});
+  for (std::size_t k = 1; k < marks.size(); ++k) {
     landmarks.push_back({line + k * kMarkEvery, start + marks[k]});
   }
 }
