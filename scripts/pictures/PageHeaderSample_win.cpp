@@ -5,21 +5,11 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "ShownForPicture_win.h"
 #include "WizardTestRes.h"
 #include "host/DialogWindow.h"
 #include "wizard/qWizardPage.h"
 #include "wizard/qWizardPageInfo.h"
-
-namespace {
-
-void WriteRect(FILE* file, const char* name, HWND window) {
-  RECT rect{};
-  GetWindowRect(window, &rect);
-  std::fprintf(file, "%s %ld %ld %ld %ld\n", name, rect.left, rect.top, rect.right - rect.left,
-               rect.bottom - rect.top);
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   using namespace formfit;
@@ -40,21 +30,11 @@ int main(int argc, char** argv) {
   ProcessWaitingMessages();
   UpdateWindow(dialog.Handle());
 
-  FILE* rects = std::fopen(argv[1], "w");
-  if (!rects) return 1;
-  WriteRect(rects, "dialog", dialog.Handle());
-  WriteRect(rects, "header", header.Handle());
-  std::fclose(rects);
-
-  SetTimer(dialog.Handle(), 1, static_cast<UINT>(std::atoi(argv[2]) * 1000), nullptr);
-  MSG message;
-  while (dialog.Exists() && GetMessageA(&message, nullptr, 0, 0) > 0) {
-    if (message.message == WM_TIMER && message.hwnd == dialog.Handle()) break;
-    if (!IsDialogMessageA(dialog.Handle(), &message)) {
-      TranslateMessage(&message);
-      DispatchMessageA(&message);
-    }
+  if (!pictures::WriteRects(argv[1], {{"dialog", dialog.Handle()}, {"header", header.Handle()}})) {
+    return 1;
   }
+
+  pictures::ShowFor(dialog.Handle(), std::atoi(argv[2]));
   header.Destroy();
   page.Destroy();
   return 0;

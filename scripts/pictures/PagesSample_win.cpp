@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "ShownForPicture_win.h"
 #include "UiTestRes.h"
 #include "host/DialogWindow.h"
 #include "ui/LanguageText.h"
@@ -89,23 +90,9 @@ int main(int argc, char** argv) {
     SendMessageA(list, CB_SHOWDROPDOWN, TRUE, 0);
   }
 
-  FILE* rects = std::fopen(argv[1], "w");
-  if (!rects) return 1;
-  RECT rect{};
-  GetWindowRect(dialog.Handle(), &rect);
-  std::fprintf(rects, "dialog %ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left,
-               rect.bottom - rect.top);
-  std::fclose(rects);
+  if (!pictures::WriteRects(argv[1], {{"dialog", dialog.Handle()}})) return 1;
 
-  SetTimer(dialog.Handle(), 1, static_cast<UINT>(std::atoi(argv[2]) * 1000), nullptr);
-  MSG message;
-  while (dialog.Exists() && GetMessageA(&message, nullptr, 0, 0) > 0) {
-    if (message.message == WM_TIMER && message.hwnd == dialog.Handle()) break;
-    if (!IsDialogMessageA(dialog.Handle(), &message)) {
-      TranslateMessage(&message);
-      DispatchMessageA(&message);
-    }
-  }
+  pictures::ShowFor(dialog.Handle(), std::atoi(argv[2]));
   shown.page->Destroy();
   header.Destroy();
   return 0;

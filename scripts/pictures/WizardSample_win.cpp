@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "ShownForPicture_win.h"
 #include "WizardTestPage.h"
 #include "WizardTestRes.h"
 #include "host/DialogWindow.h"
@@ -38,22 +39,8 @@ int main(int argc, char** argv) {
   ProcessWaitingMessages();
   UpdateWindow(dialog.Handle());
 
-  FILE* rects = std::fopen(argv[1], "w");
-  if (!rects) return 1;
-  RECT rect{};
-  GetWindowRect(dialog.Handle(), &rect);
-  std::fprintf(rects, "dialog %ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left,
-               rect.bottom - rect.top);
-  std::fclose(rects);
+  if (!pictures::WriteRects(argv[1], {{"dialog", dialog.Handle()}})) return 1;
 
-  SetTimer(dialog.Handle(), 1, static_cast<UINT>(std::atoi(argv[2]) * 1000), nullptr);
-  MSG message;
-  while (dialog.Exists() && GetMessageA(&message, nullptr, 0, 0) > 0) {
-    if (message.message == WM_TIMER && message.hwnd == dialog.Handle()) break;
-    if (!IsDialogMessageA(dialog.Handle(), &message)) {
-      TranslateMessage(&message);
-      DispatchMessageA(&message);
-    }
-  }
+  pictures::ShowFor(dialog.Handle(), std::atoi(argv[2]));
   return 0;
 }
