@@ -12,7 +12,9 @@
 # TREE holds formfit.exe and its Wine prefix (TREE/wineprefix); ARCH is win64
 # or wow64 (cmake/wine-run.sh), TARGET the makensis target of the same
 # bitness, amd64-unicode or x86-unicode.
-set -euo pipefail
+set -eEuo pipefail
+# A step that fails outside the checks below ends the test: it says which.
+trap 'echo "InstallerTest.sh: line $LINENO: $BASH_COMMAND: exit status $?" >&2' ERR
 
 source_dir=$(cd "$1" && pwd)
 tree=$(cd "$2" && pwd)
