@@ -46,10 +46,14 @@ std::vector<FoundBackup> PlainBackups(FileOps& files, const std::string& file) {
   return found;
 }
 
-std::string BackupPath(const std::string& file, unsigned number) {
+std::string BackupDigits(unsigned number) {
   char digits[16];
   std::snprintf(digits, sizeof digits, "%03u", number);
-  return BackupStem(file) + digits;
+  return digits;
+}
+
+std::string BackupPath(const std::string& file, unsigned number) {
+  return BackupStem(file) + BackupDigits(number);
 }
 
 std::string AskedBackup(const std::string& file, std::string_view backup) {

@@ -15,6 +15,9 @@ namespace formfit {
 
 inline constexpr unsigned kBackupNames = 1000;
 
+// A backup's number as its name ends: three digits.
+std::string BackupDigits(unsigned number);
+
 // The numbered backup `number` of `file`: `file` up to its last ".", the
 // ".", and the number in three digits.
 std::string BackupPath(const std::string& file, unsigned number);

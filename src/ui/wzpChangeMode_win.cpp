@@ -1,8 +1,7 @@
-#include <cstdio>
-
 #include "FormfitRes.h"
 #include "app/SetupAction.h"
 #include "base/FileSpec.h"
+#include "engine/Backups.h"
 #include "host/OwnerAlignment.h"
 #include "host/WaitCursor.h"
 #include "ui/LanguageText.h"
@@ -133,10 +132,7 @@ void wzpChangeMode::SetMode(formfit::Mode mode) {
 }
 
 std::string wzpChangeMode::Backup() const {
-  if (!backup_) return {};
-  char number[8] = {};
-  std::snprintf(number, sizeof number, "%03u", backup_->number);
-  return number;
+  return backup_ ? BackupDigits(backup_->number) : std::string();
 }
 
 std::string wzpChangeMode::BackupText() const { return backup_ ? ftBackup->TextValue() : ""; }
